@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: once in a normal build
+# with warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+echo "== build (warnings as errors) =="
+scripts/build.sh build -DVALIDADOR_WERROR=ON
+echo "== tests =="
+ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+echo "== build under AddressSanitizer + UndefinedBehaviorSanitizer =="
+scripts/build.sh build-asan -DVALIDADOR_WERROR=ON -DVALIDADOR_SANITIZE=ON \
+  -DVALIDADOR_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== tests under the sanitizers =="
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+  ctest --test-dir build-asan --output-on-failure --parallel "$jobs"

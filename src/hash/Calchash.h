@@ -1,0 +1,42 @@
+#pragma once
+// The digest of one whole file by algorithm name, as uppercase hexadecimal text.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace validador {
+
+class TComponent;
+class TDCP_hash;
+
+// The ten algorithm names, in the order in which a name is matched.
+inline constexpr std::array<std::string_view, 10> kAlgorithmNames = {
+    "haval", "md4", "md5", "ripemd128", "ripemd160",
+    "sha1",  "sha256", "sha384", "sha512", "tiger"};
+
+// True for exactly one of the ten names (case-sensitive, no blanks).
+bool IsAlgorithmName(std::string_view name);
+
+// Told when a file cannot be opened for its digest. The desktop program shows
+// "Impossível ler o arquivo" in an error box titled "Error"; the command line
+// writes it to stderr.
+class HashNotifier {
+ public:
+  virtual ~HashNotifier() = default;
+  virtual void CannotReadFile(const std::string& path) = 0;
+};
+
+// A new component of the exactly named algorithm, owned by `owner` (which
+// destroys it); nullptr when the name is none of the ten.
+TDCP_hash* CreateHashComponent(std::string_view algorithmName, TComponent* owner);
+
+// The digest of the file's bytes. When the file cannot be opened (missing, not a
+// regular file, no access) the notifier is told once and the result is "". A name
+// that is none of the ten throws validador::Exception after the file is released.
+// A read error after opening throws EInOutError. The component created belongs to
+// `owner`.
+std::string Calchash(const std::string& fileName, std::string_view algorithmName,
+                     TComponent* owner, HashNotifier* notifier);
+
+}  // namespace validador

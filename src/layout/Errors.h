@@ -1,0 +1,41 @@
+#pragma once
+// Errors raised below the checks. Findings about the data are never exceptions;
+// these end the running command and reach the shell's general error handler.
+
+#include <stdexcept>
+#include <string>
+
+namespace validador {
+
+// Base of every error the shells show in their general error handler.
+class Exception : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A text that the integer conversion rejects: "'%s' is not a valid integer value".
+class EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// An input/output error of a file: "File not found", "File access denied",
+// "Disk full" or "I/O error %d".
+class EInOutError : public Exception {
+ public:
+  EInOutError(int errorCode, const std::string& message)
+      : Exception(message), errorCode_(errorCode) {}
+
+  // Builds the error for a failed system call from its errno value.
+  static EInOutError FromErrno(int errnoValue);
+
+  int ErrorCode() const { return errorCode_; }
+
+ private:
+  int errorCode_;
+};
+
+// The message as the shells show it: with a full stop added when it has none.
+std::string MessageWithFullStop(const std::string& message);
+
+}  // namespace validador

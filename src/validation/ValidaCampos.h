@@ -1,0 +1,52 @@
+#pragma once
+// The field rules that judge one record, and the calendar check of a date.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "layout/UGlobal.h"
+#include "validation/SeparaCampos.h"
+
+namespace validador {
+
+// The layout of one record type laid out field by field (built once per file).
+struct TLayoutCampos {
+  RecordTypeIndex type = rtA;
+  std::string NomeTabela;
+  std::vector<std::string> NomesCampos;     // names as split, leading blank kept
+  std::vector<std::string> TiposCampos;     // "S", "N" or "D"
+  std::vector<std::string> TamanhosCampos;  // maximum lengths as decimal text
+  // Precomputed from the above once per file, for speed; it never changes what
+  // the rules decide (the rules' module may reshape it freely).
+  struct FieldPlan {
+    std::int32_t limit = 0;           // TamanhosCampos[i] as an integer
+    char code = 'S';                  // first character of TiposCampos[i]
+    bool naturezaLancamento = false;  // step 1 applies
+    bool tipoConta = false;           // step 2 applies
+    bool tipoTitular = false;         // step 3 applies
+    bool digitsOnly = false;          // digits-only text field
+    bool money = false;               // money field needing a comma
+    bool emptyNumericAllowed = false; // positions 22..27 of B
+  };
+  std::vector<FieldPlan> plan;
+};
+
+// Fills the three per-field arrays of the record type from the catalogue.
+TLayoutCampos MontaListasLayout(RecordTypeIndex type);
+
+// Runs the field rules over fields 0..QtdeCampos-1. `MensagemErro` must be empty
+// on entry; every failing rule replaces it whole, so it ends holding the message
+// of the last failure (empty when the record is valid).
+void ValidaCampos(const TRetorno& fields, const TLayoutCampos& layout, std::string& MensagemErro);
+
+// True exactly when ValidaCampos leaves `MensagemErro` empty.
+bool ValidaRegistro(const TRetorno& fields, const TLayoutCampos& layout, std::string& MensagemErro);
+
+// The calendar check of one date value of 1 to 8 characters: "" when valid, else
+// "Tamanho de data inválido", "Mês inválido" or "Dia inválido" (Windows-1252).
+// A day, month or year part that is not an integer gives "Caracteres em campo de data".
+std::string ValidaData(std::string_view value);
+
+}  // namespace validador
