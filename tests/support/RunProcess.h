@@ -1,0 +1,19 @@
+#pragma once
+// Runs a program to its end and gives back its exit status, stdout and stderr.
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+struct ProcessResult {
+  int exitCode = -1;     // the exit status, or 128 + signal number
+  std::string out;       // everything written to stdout
+  std::string err;       // everything written to stderr
+};
+
+// Runs `program` with `args`; `stdinText` is fed to its standard input.
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& stdinText = "");
+
+}  // namespace testsupport
