@@ -35,7 +35,10 @@ class LineReader {
   void Close();
 
  private:
-  bool Refill();
+  // Reads the next block; byte 26 cuts it and marks the end of the file.
+  void Refill();
+  // Hands out the line gathered in spill_ (a line that straddles blocks).
+  bool HandOutSpill(std::string_view& line);
 
   int fd_ = -1;
   std::vector<char> block_;
@@ -44,9 +47,10 @@ class LineReader {
   bool eof_ = false;        // physical end or byte 26 reached
   bool skipLf_ = false;     // the last line ended at a CR at the end of a block
   std::string spill_;       // a line that straddles two blocks
+  bool spillHandedOut_ = false;  // spill_ was the last line handed out
 };
 
-// The same rule over bytes already in memory: appends every line to `lines`.
+// The same rule over bytes already in memory: every line, in order.
 std::vector<std::string> SplitLines(std::string_view bytes);
 
 }  // namespace validador

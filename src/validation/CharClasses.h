@@ -1,0 +1,51 @@
+#pragma once
+// Byte classes of the field rules, on Windows-1252 bytes: a digit is 0-9, a letter
+// only A-Z and a-z (accented letters are not letters), a blank only the space.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace validador {
+
+enum CharClass : std::uint8_t {
+  kDigitClass = 1,
+  kLetterClass = 2,
+  kBlankClass = 4,
+  kFullStopClass = 8,
+};
+
+inline constexpr std::array<std::uint8_t, 256> kCharClasses = [] {
+  std::array<std::uint8_t, 256> classes{};
+  for (int c = '0'; c <= '9'; ++c) classes[c] = kDigitClass;
+  for (int c = 'A'; c <= 'Z'; ++c) classes[c] = kLetterClass;
+  for (int c = 'a'; c <= 'z'; ++c) classes[c] = kLetterClass;
+  classes[' '] = kBlankClass;
+  classes['.'] = kFullStopClass;
+  return classes;
+}();
+
+inline std::uint8_t ClassOf(char byte) { return kCharClasses[static_cast<unsigned char>(byte)]; }
+
+inline bool IsDigit(char byte) { return ClassOf(byte) == kDigitClass; }
+
+// True when some byte of `text` belongs to one of the classes in `mask`.
+inline bool HasAnyOf(std::string_view text, std::uint8_t mask) {
+  for (const char byte : text) {
+    if ((ClassOf(byte) & mask) != 0) return true;
+  }
+  return false;
+}
+
+// True when every byte of `text` belongs to one of the classes in `mask`.
+inline bool IsAllOf(std::string_view text, std::uint8_t mask) {
+  for (const char byte : text) {
+    if ((ClassOf(byte) & mask) == 0) return false;
+  }
+  return true;
+}
+
+// Trimming removes the bytes 0 to 32 at either end.
+inline bool IsTrimmedAway(char byte) { return static_cast<unsigned char>(byte) <= 32; }
+
+}  // namespace validador

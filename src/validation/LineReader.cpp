@@ -1,0 +1,125 @@
+#include "validation/LineReader.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "layout/Errors.h"
+
+namespace validador {
+namespace {
+
+constexpr char kCarriageReturn = '\r';
+constexpr char kLineFeed = '\n';
+constexpr char kEndOfFile = '\x1A';
+
+int OpenForReading(const std::string& path) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) throw EInOutError::FromErrno(errno);
+  ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  return fd;
+}
+
+// Reads up to `size` bytes; 0 at the physical end. Throws on a failed read.
+std::size_t ReadSome(int fd, char* buffer, std::size_t size) {
+  ssize_t got;
+  do {
+    got = ::read(fd, buffer, size);
+  } while (got < 0 && errno == EINTR);
+  if (got < 0) throw EInOutError::FromErrno(errno);
+  return static_cast<std::size_t>(got);
+}
+
+}  // namespace
+
+LineReader::LineReader(const std::string& path) : block_(kBlockSize) {
+  fd_ = OpenForReading(path);
+}
+
+LineReader::~LineReader() { Close(); }
+
+void LineReader::Close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  eof_ = true;
+  begin_ = end_ = 0;
+}
+
+void LineReader::Refill() {
+  begin_ = 0;
+  end_ = ReadSome(fd_, block_.data(), block_.size());
+  if (end_ == 0) {
+    eof_ = true;
+    return;
+  }
+  if (const void* stop = std::memchr(block_.data(), kEndOfFile, end_)) {
+    end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - block_.data());
+    eof_ = true;
+  }
+  if (skipLf_ && begin_ < end_ && block_[begin_] == kLineFeed) ++begin_;
+  skipLf_ = false;
+}
+
+bool LineReader::HandOutSpill(std::string_view& line) {
+  line = spill_;
+  spillHandedOut_ = true;
+  return true;
+}
+
+bool LineReader::Next(std::string_view& line) {
+  if (spillHandedOut_) {
+    spill_.clear();
+    spillHandedOut_ = false;
+  }
+  for (;;) {
+    while (begin_ == end_) {
+      if (eof_) return !spill_.empty() && HandOutSpill(line);
+      Refill();
+    }
+    const char* start = block_.data() + begin_;
+    const std::size_t available = end_ - begin_;
+    const void* found = std::memchr(start, kCarriageReturn, available);
+    if (found == nullptr) {  // the line goes on in the next block
+      spill_.append(start, available);
+      begin_ = end_;
+      continue;
+    }
+    const auto length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
+    begin_ += length + 1;
+    if (begin_ < end_) {
+      if (block_[begin_] == kLineFeed) ++begin_;
+    } else {
+      skipLf_ = true;  // its line feed, if any, starts the next block
+    }
+    if (spill_.empty()) {
+      line = std::string_view(start, length);
+      return true;
+    }
+    spill_.append(start, length);
+    return HandOutSpill(line);
+  }
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+  bytes = bytes.substr(0, bytes.find(kEndOfFile));
+  std::vector<std::string> lines;
+  std::size_t position = 0;
+  while (position < bytes.size()) {
+    const std::size_t cr = bytes.find(kCarriageReturn, position);
+    if (cr == std::string_view::npos) {
+      lines.emplace_back(bytes.substr(position));
+      break;
+    }
+    lines.emplace_back(bytes.substr(position, cr - position));
+    position = cr + 1;
+    if (position < bytes.size() && bytes[position] == kLineFeed) ++position;
+  }
+  return lines;
+}
+
+}  // namespace validador
