@@ -1,0 +1,59 @@
+// Records per second of the record run alone (no digest), over one file of a
+// delivery made by gerador_entrega:
+//   record_run_bench ARQUIVO LETRA [REPETICOES]
+// LETRA is the record type (A, B, C, E, I, O, T or Y).
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "layout/UGlobal.h"
+#include "validation/Carga.h"
+
+using namespace validador;
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "uso: %s ARQUIVO LETRA [REPETICOES]\n", argv[0]);
+    return 64;
+  }
+  const std::string path = argv[1];
+  const char letter = argv[2][0];
+  const int repeats = argc > 3 ? std::atoi(argv[3]) : 3;
+  int type = 0;
+  while (type < kRecordTypeCount &&
+         LayoutCatalogue::Instance().LetraTipo(static_cast<RecordTypeIndex>(type)) != letter) {
+    ++type;
+  }
+  if (type == kRecordTypeCount) return 64;
+
+  Carga carga;
+  std::string wrongLetter, wrongBank;
+  carga.FEdit = path;
+  carga.edtNrBanco = "987";
+  const auto lines = carga.ContaLinhas(static_cast<RecordTypeIndex>(type), wrongLetter, wrongBank);
+  carga.lblTotReg = std::to_string(lines);
+  const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
+
+  std::vector<double> seconds;
+  for (int r = 0; r < repeats; ++r) {
+    std::string status, mensagem;
+    const auto start = std::chrono::steady_clock::now();
+    const auto valid = carga.insereDadosTabelas(path, static_cast<RecordTypeIndex>(type), status, mensagem);
+    seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    if (status != "S" || valid != lines) {
+      std::fprintf(stderr, "o arquivo não passou: %s\n", mensagem.c_str());
+      return 1;
+    }
+  }
+  std::sort(seconds.begin(), seconds.end());
+  const double median = seconds[seconds.size() / 2];
+  std::printf("record run %s: %d lines, %.1f MiB, median %.3f s: %.2f M records/s, %.0f MiB/s\n",
+              std::filesystem::path(path).filename().c_str(), lines, megabytes, median,
+              lines / median / 1e6, megabytes / median);
+  return 0;
+}

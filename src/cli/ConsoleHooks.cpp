@@ -1,0 +1,66 @@
+#include "cli/ConsoleHooks.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "layout/Cp1252.h"
+#include "validation/LogTexts.h"
+
+namespace validador::cli {
+namespace {
+
+constexpr auto kProgressInterval = std::chrono::milliseconds(100);
+
+}  // namespace
+
+ConsoleHooks::ConsoleHooks(bool styled, std::optional<std::string> chosenFile)
+    : styled_(styled), chosenFile_(std::move(chosenFile)), stderrIsTerminal_(isatty(2) != 0) {}
+
+void ConsoleHooks::LogLineAdded(const LogLine& line) {
+  ClearProgress();
+  std::string out;
+  if (styled_) {
+    out += static_cast<char>(line.style);
+    out += '\t';
+  }
+  out += Cp1252ToUtf8(line.text);
+  out += '\n';
+  std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+void ConsoleHooks::ProcessMessages() {
+  if (!stderrIsTerminal_ || carga_ == nullptr || carga_->GaugeMax <= 0) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (progressVisible_ && now - lastProgress_ < kProgressInterval) return;
+  lastProgress_ = now;
+  const long long percent = 100LL * carga_->GaugePos / carga_->GaugeMax;
+  const std::string name = std::filesystem::path(carga_->FEdit).filename().string();
+  std::fflush(stdout);
+  std::fprintf(stderr, "\r\033[K%s %lld%%", name.c_str(), percent);
+  std::fflush(stderr);
+  progressVisible_ = true;
+}
+
+void ConsoleHooks::ClearProgress() {
+  if (!progressVisible_) return;
+  std::fprintf(stderr, "\r\033[K");
+  std::fflush(stderr);
+  progressVisible_ = false;
+}
+
+void ConsoleHooks::Notice(const std::string& text, InputBox) {
+  ClearProgress();
+  std::fprintf(stderr, "%s\n", Cp1252ToUtf8(text).c_str());
+  noticeShown_ = true;
+}
+
+std::optional<std::string> ConsoleHooks::ChooseFile(const std::string&) { return chosenFile_; }
+
+void ConsoleHooks::CannotReadFile(const std::string& path) {
+  ClearProgress();
+  std::fprintf(stderr, "%s: %s\n", Cp1252ToUtf8(texts::CannotReadFile()).c_str(), path.c_str());
+}
+
+}  // namespace validador::cli

@@ -1,0 +1,38 @@
+#pragma once
+// What the command line does for a check: the log on stdout as it is written, the
+// notices and unreadable files on stderr, a progress display when stderr is a terminal.
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "validation/Carga.h"
+
+namespace validador::cli {
+
+class ConsoleHooks : public CargaHooks {
+ public:
+  ConsoleHooks(bool styled, std::optional<std::string> chosenFile);
+
+  void Attach(const Carga* carga) { carga_ = carga; }
+
+  void LogLineAdded(const LogLine& line) override;
+  void ProcessMessages() override;
+  void Notice(const std::string& text, InputBox focus) override;
+  std::optional<std::string> ChooseFile(const std::string& initialFolder) override;
+  void CannotReadFile(const std::string& path) override;
+
+  bool NoticeShown() const { return noticeShown_; }
+  void ClearProgress();
+
+ private:
+  const Carga* carga_ = nullptr;
+  bool styled_;
+  std::optional<std::string> chosenFile_;
+  bool noticeShown_ = false;
+  bool progressVisible_ = false;
+  bool stderrIsTerminal_;
+  std::chrono::steady_clock::time_point lastProgress_{};
+};
+
+}  // namespace validador::cli

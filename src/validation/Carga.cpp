@@ -1,0 +1,47 @@
+#include "validation/Carga.h"
+
+#include "hash/Calchash.h"
+#include "validation/LogTexts.h"
+
+namespace validador {
+
+Carga::Carga(CargaHooks* hooks)
+    : cbHashText(texts::HashBoxPrompt()), hooks_(hooks != nullptr ? hooks : &defaultHooks_) {}
+
+Carga::~Carga() = default;
+
+void Carga::EscreveLog(std::string_view text, bool errorStyle) {
+  hooks_->LogLineAdded(Log.EscreveLog(text, errorStyle));
+}
+
+void Carga::AppendClosingLine() { hooks_->LogLineAdded(Log.AppendPlain(texts::ClosingLine())); }
+
+void Carga::WriteErrorBlock(const std::string& message) {
+  EscreveLog(texts::ErrorBanner(), true);
+  EscreveLog(message, true);
+  EscreveLog(texts::AsteriskLine(), true);
+}
+
+bool Carga::AplicaAlgoritmoPadrao() {
+  if (cbHashIndex != -1) return false;
+  cbHashIndex = kMd5Index;
+  cbHashText = std::string(kAlgorithmNames[kMd5Index]);
+  hooks_->StateChanged();
+  return true;
+}
+
+bool Carga::AlgoritmoValido() const { return IsAlgorithmName(cbHashText); }
+
+std::string Carga::Calchash(const std::string& path) {
+  return validador::Calchash(path, cbHashText, this, this);
+}
+
+void Carga::CannotReadFile(const std::string& path) { hooks_->CannotReadFile(path); }
+
+void Carga::AddToDigestList(const std::string& digest) { Memo2.push_back(digest); }
+
+std::string_view Carga::NomeTabela(RecordTypeIndex type) const {
+  return LayoutCatalogue::Instance().NomeTabela(type);
+}
+
+}  // namespace validador

@@ -1,0 +1,26 @@
+#pragma once
+// Finding the standard files of a delivery in a folder.
+
+#include <string>
+#include <string_view>
+
+#include "layout/UGlobal.h"
+
+namespace validador {
+
+// `folder` and `name` joined with the platform separator (none added when the
+// folder already ends in one).
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// The path of the record type's standard file in `folder`: the exact name when a
+// file of that name exists, otherwise a file whose name equals it ignoring ASCII
+// case (the first in name order), otherwise the exact name (which then does not exist).
+std::string StandardFilePath(std::string_view folder, RecordTypeIndex type);
+
+// True when a regular file (or a link to one) exists at `path`.
+bool FileExists(const std::string& path);
+
+// ASCII upper case, byte for byte.
+std::string UpperAscii(std::string_view text);
+
+}  // namespace validador

@@ -1,0 +1,169 @@
+// validador-cli check and check-file as a user runs them: output, styles, exit codes,
+// manifest.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "support/Delivery.h"
+#include "support/RunProcess.h"
+
+namespace {
+
+using testsupport::Delivery;
+using testsupport::ProcessResult;
+using testsupport::RunProcess;
+using validador::rtA;
+using validador::rtC;
+using validador::rtI;
+
+const std::string kClosing = "****              Fim da Verificação              ****";
+
+ProcessResult Cli(const std::vector<std::string>& args) {
+  return RunProcess(VALIDADOR_CLI_PATH, args);
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const auto end = text.find('\n', start);
+    lines.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return lines;
+}
+
+class CheckCli : public ::testing::Test {
+ protected:
+  std::vector<std::string> CheckArgs() const {
+    return {"check", delivery.dir.Path().string(), "--case", delivery.caso, "--bank", delivery.bank};
+  }
+  Delivery delivery;
+};
+
+TEST_F(CheckCli, ValidDeliveryPrintsTheLogAndExitsZero) {
+  const auto result = Cli(CheckArgs());
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  const auto lines = SplitLines(result.out);
+  ASSERT_EQ(lines.size(), 25u);
+  EXPECT_EQ(lines.back(), kClosing);
+  EXPECT_TRUE(std::regex_match(lines[0], std::regex("Carga efetuada com sucesso: I_identifica_dados\\.\t"
+                                                    "Ok - \\d\\d:\\d\\d:\\d\\d, N\\.º de Registros: 1")));
+  EXPECT_TRUE(std::regex_match(lines[1], std::regex("[0-9A-F]{32}")));
+  EXPECT_EQ(lines[2], "");
+  EXPECT_EQ(result.err, "");
+  EXPECT_FALSE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
+}
+
+TEST_F(CheckCli, StyledOutputAndManifest) {
+  auto args = CheckArgs();
+  args.insert(args.end(), {"--styled", "--manifest", "--hash", "sha256"});
+  delivery.Remove(rtC);
+  const auto result = Cli(args);
+  EXPECT_EQ(result.exitCode, 1);
+  const auto lines = SplitLines(result.out);
+  EXPECT_EQ(lines.back(), "-\t" + kClosing);
+  EXPECT_EQ(lines[0].substr(0, 2), "N\t");
+  bool sawMissing = false;
+  std::vector<std::string> digests;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i] == "E\tArquivo: C_cadastro_contas não existe na pasta selecionada!") {
+      sawMissing = true;
+      EXPECT_EQ(lines[i + 1], "N\t");
+    }
+    if (std::regex_match(lines[i], std::regex("N\t[0-9A-F]{64}"))) digests.push_back(lines[i].substr(2));
+  }
+  EXPECT_TRUE(sawMissing);
+  ASSERT_EQ(digests.size(), 7u);
+  std::string manifest;
+  for (const auto& digest : digests) manifest += digest + "\r\n";
+  EXPECT_EQ(testsupport::ReadAll(delivery.dir.File("HASHV.txt")), manifest);
+}
+
+TEST_F(CheckCli, ErrorEndingTheCommandExitsTwoWithoutTheClosingLine) {
+  delivery.counts[rtA] = "muitas";
+  delivery.WriteHeader();
+  auto args = CheckArgs();
+  args.push_back("--manifest");
+  const auto result = Cli(args);
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.err, "'muitas' is not a valid integer value.\n");
+  EXPECT_EQ(result.out, "");
+  EXPECT_FALSE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
+}
+
+TEST_F(CheckCli, MissingIdentificationFileInCheckFileIsAnInputOutputError) {
+  const auto result = Cli({"check-file", delivery.dir.File("I_IDENTIFICA_DADOS.TXT.old/I_IDENTIFICA_DADOS.txt"),
+                           "--bank", "001"});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.err, "File not found.\n");
+}
+
+TEST_F(CheckCli, CheckFileRunsOneFile) {
+  const auto result = Cli({"check-file", delivery.PathOf(rtA), "--bank", "001", "--styled"});
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  const auto lines = SplitLines(result.out);
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[1], "E\tO arquivo: A_cadastro_agencia não teve o nº de linhas verificado");
+  EXPECT_EQ(lines[3].substr(0, 47), "N\tCarga efetuada com sucesso: A_cadastro_agenci");
+  EXPECT_EQ(lines[6], "-\t" + kClosing);
+}
+
+TEST_F(CheckCli, CheckFileManifestGoesToTheFolderOption) {
+  testsupport::TempDir other;
+  const auto result = Cli({"check-file", delivery.PathOf(rtI), "--bank", "001", "--case",
+                           delivery.caso, "--folder", other.Path().string(), "--manifest"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(SplitLines(result.out), std::vector<std::string>{kClosing});
+  const std::string manifest = testsupport::ReadAll(other.File("HASHV.txt"));
+  EXPECT_TRUE(std::regex_match(manifest, std::regex("[0-9A-F]{32}\r\n")));
+  EXPECT_FALSE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
+}
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> args;
+  const char* errContains;
+};
+
+class CheckCliUsage : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(CheckCliUsage, ExitsWith64) {
+  const auto& c = GetParam();
+  const auto result = Cli(c.args);
+  EXPECT_EQ(result.exitCode, 64);
+  EXPECT_NE(result.err.find(c.errContains), std::string::npos) << result.err;
+  EXPECT_EQ(result.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, CheckCliUsage,
+    ::testing::Values(
+        UsageCase{"EmptyCase", {"check", ".", "--case", "", "--bank", "001"}, "Preencha o n.º do caso!"},
+        UsageCase{"EmptyBank", {"check", ".", "--case", "1", "--bank", ""}, "Preencha o n.º do banco!"},
+        UsageCase{"EmptyBankSingle", {"check-file", "x.txt", "--bank="}, "Preencha o n.º do banco!"},
+        UsageCase{"LongBank", {"check", ".", "--case", "1", "--bank", "0011"}, "três caracteres"},
+        UsageCase{"UnknownAlgorithm", {"check", ".", "--case", "1", "--bank", "001", "--hash", "MD5"},
+                  "haval, md4, md5, ripemd128, ripemd160, sha1, sha256, sha384, sha512, tiger"},
+        UsageCase{"UnknownOption", {"check", ".", "--case", "1", "--bank", "001", "--fast"}, "--fast"},
+        UsageCase{"FolderOnlyForCheckFile", {"check", ".", "--folder", "x"}, "--folder"},
+        UsageCase{"MissingValue", {"check", ".", "--case"}, "--case"},
+        UsageCase{"MissingCase", {"check", ".", "--bank", "001"}, "--case"},
+        UsageCase{"MissingFolder", {"check", "--case", "1", "--bank", "001"}, "PASTA"},
+        UsageCase{"TwoFolders", {"check", ".", "..", "--case", "1", "--bank", "001"}, ".."},
+        UsageCase{"UnknownCommand", {"verifica"}, "verifica"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckCliHelp, HelpExitsZero) {
+  for (const std::vector<std::string> args :
+       {std::vector<std::string>{"--help"}, {"check", "--help"}, {"check-file", "--help"}}) {
+    const auto result = Cli(args);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("check"), std::string::npos);
+  }
+}
+
+}  // namespace

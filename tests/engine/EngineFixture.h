@@ -1,0 +1,96 @@
+#pragma once
+// A check over a delivery folder with hooks that record what the shell would see.
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "layout/Cp1252.h"
+#include "support/Delivery.h"
+#include "validation/Carga.h"
+
+namespace validador {
+
+class RecordingHooks : public CargaHooks {
+ public:
+  void LogLineAdded(const LogLine& line) override { added.push_back(line); }
+  void LogCleared() override { ++clears; }
+  void ProcessMessages() override { pumpsAt.push_back(carga->GaugePos); }
+  void Notice(const std::string& text, InputBox focus) override {
+    notices.push_back(Cp1252ToUtf8(text));
+    noticeFocus.push_back(focus);
+  }
+  std::optional<std::string> ChooseFile(const std::string& initialFolder) override {
+    dialogFolders.push_back(initialFolder);
+    return chosenFile;
+  }
+  void CannotReadFile(const std::string& path) override { cannotRead.push_back(path); }
+  void SetCursor(CursorKind cursor) override { cursors.push_back(cursor); }
+
+  const Carga* carga = nullptr;
+  std::vector<LogLine> added;
+  int clears = 0;
+  std::vector<std::int32_t> pumpsAt;  // gauge position at each pump
+  std::vector<std::string> notices;
+  std::vector<InputBox> noticeFocus;
+  std::optional<std::string> chosenFile;
+  std::vector<std::string> dialogFolders;
+  std::vector<std::string> cannotRead;
+  std::vector<CursorKind> cursors;
+};
+
+// The log as "E|text", "N|text" or "-|text" in UTF-8, the elapsed time masked.
+inline std::vector<std::string> LogOf(const Carga& carga) {
+  static const std::regex elapsed("Ok - \\d\\d:\\d\\d:\\d\\d,");
+  std::vector<std::string> lines;
+  for (const auto& line : carga.Log.Lines()) {
+    std::string text = std::regex_replace(Cp1252ToUtf8(line.text), elapsed, "Ok - hh:nn:ss,");
+    lines.push_back(std::string(1, static_cast<char>(line.style)) + "|" + text);
+  }
+  return lines;
+}
+
+inline const std::string kBanner = "E|ERRO!" + std::string(80, '*');
+inline const std::string kAsterisks = "E|" + std::string(87, '*');
+inline const std::string kClosing = "-|****              Fim da Verificação              ****";
+
+class EngineTest : public ::testing::Test {
+ protected:
+  EngineTest() : carga(&hooks) {
+    hooks.carga = &carga;
+    carga.edtNrCaso = delivery.caso;
+    carga.edtNrBanco = delivery.bank;
+    carga.dlb1 = delivery.dir.Path().string();
+    carga.cbHashIndex = Carga::kMd5Index;
+    carga.cbHashText = "md5";
+  }
+
+  // The digest of a file as the check computes it (the chosen algorithm).
+  std::string DigestOf(const std::string& path) { return carga.Calchash(path); }
+  std::string DigestOf(RecordTypeIndex type) { return DigestOf(delivery.PathOf(type)); }
+
+  std::string Tabela(RecordTypeIndex type) const {
+    return std::string(LayoutCatalogue::Instance().NomeTabela(type));
+  }
+
+  // The success block of a passed run.
+  std::vector<std::string> SuccessBlock(RecordTypeIndex type, int records) {
+    return {"N|Carga efetuada com sucesso: " + Tabela(type) +
+                ".\tOk - hh:nn:ss, N.º de Registros: " + std::to_string(records),
+            "N|" + DigestOf(type), "N|"};
+  }
+
+  testsupport::Delivery delivery;
+  RecordingHooks hooks;
+  Carga carga;
+};
+
+// Appends the lines of `more` to `lines`.
+inline void Append(std::vector<std::string>& lines, const std::vector<std::string>& more) {
+  lines.insert(lines.end(), more.begin(), more.end());
+}
+
+}  // namespace validador

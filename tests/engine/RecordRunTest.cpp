@@ -1,0 +1,146 @@
+// The record run: the count check against the declared count, the field-count
+// check, the field rules, the gauge and the pump every 300 valid records.
+
+#include "engine/EngineFixture.h"
+#include "layout/Errors.h"
+
+namespace validador {
+namespace {
+
+using testsupport::Join;
+using testsupport::ValidRecord;
+
+class RecordRunTest : public EngineTest {
+ protected:
+  // Writes `count` valid E lines, line `badLine` (from 1) with an invalid nature.
+  void WriteE(int count, int badLine = 0) {
+    std::vector<std::string> lines;
+    for (int n = 0; n < count; ++n) {
+      auto fields = ValidRecord(rtE, "001", n);
+      if (n + 1 == badLine) fields[10] = "c";
+      lines.push_back(Join(fields));
+    }
+    delivery.WriteLines(rtE, lines);
+  }
+
+  std::int32_t Run(std::string& status) {
+    carga.lblTotReg = std::to_string(std::stoi(delivery.counts[rtE]));
+    std::string mensagem;
+    return carga.insereDadosTabelas(delivery.PathOf(rtE), rtE, status, mensagem);
+  }
+};
+
+TEST_F(RecordRunTest, EveryLineValidFillsTheGauge) {
+  WriteE(5);
+  carga.Edit[rtE] = "5";
+  std::string status;
+  EXPECT_EQ(Run(status), 5);
+  EXPECT_EQ(status, "S");
+  EXPECT_EQ(carga.GaugeMax, 5);
+  EXPECT_EQ(carga.GaugePos, 5);
+  EXPECT_TRUE(carga.Log.Lines().empty());
+}
+
+TEST_F(RecordRunTest, DeclaredCountDiffersValidatesNothing) {
+  WriteE(5, 1);
+  carga.Edit[rtE] = "6";
+  std::string status;
+  EXPECT_EQ(Run(status), 0);
+  EXPECT_EQ(status, "N");
+  EXPECT_EQ(LogOf(carga),
+            (std::vector<std::string>{kBanner,
+                                      "E|Arquivo: E_extrato_bancario. O nº de linhas do arquivo difere "
+                                      "do arquivo I_identifica_dados",
+                                      kAsterisks}));
+}
+
+TEST_F(RecordRunTest, EmptyDeclaredCountIsReportedAndTheRunGoesOn) {
+  WriteE(3, 2);
+  std::string status;
+  EXPECT_EQ(Run(status), 1);
+  EXPECT_EQ(status, "N");
+  EXPECT_EQ(LogOf(carga),
+            (std::vector<std::string>{
+                kBanner, "E|O arquivo: E_extrato_bancario não teve o nº de linhas verificado",
+                kAsterisks, kBanner, "E|E_extrato_bancario: Natureza lançamento inválida ; linha:2"}));
+}
+
+TEST_F(RecordRunTest, IdentificationFileHasNoCountCheck) {
+  carga.lblTotReg = "1";
+  std::string status, mensagem;
+  EXPECT_EQ(carga.insereDadosTabelas(delivery.PathOf(rtI), rtI, status, mensagem), 1);
+  EXPECT_EQ(status, "S");
+  EXPECT_TRUE(carga.Log.Lines().empty());
+}
+
+TEST_F(RecordRunTest, FieldCountFaultStopsAtThatLine) {
+  WriteE(4);
+  std::vector<std::string> lines;
+  for (int n = 0; n < 4; ++n) lines.push_back(Join(ValidRecord(rtE, "001", n)));
+  lines[2] += "\textra";
+  lines.push_back("not even read\t");
+  delivery.WriteLines(rtE, lines);
+  carga.Edit[rtE] = "5";
+  std::string status;
+  EXPECT_EQ(Run(status), 2);
+  EXPECT_EQ(status, "N");
+  EXPECT_EQ(LogOf(carga),
+            (std::vector<std::string>{
+                kBanner, "E|N.º de campos no arquivo diferente dos campos da E_extrato_bancario; linha:3",
+                kAsterisks}));
+}
+
+TEST_F(RecordRunTest, FaultInTheFirstLine) {
+  WriteE(3, 1);
+  carga.Edit[rtE] = "3";
+  std::string status;
+  EXPECT_EQ(Run(status), 0);
+  EXPECT_EQ(LogOf(carga).back(), "E|E_extrato_bancario: Natureza lançamento inválida ; linha:1");
+}
+
+struct PumpCase {
+  int lines;
+  int badLine;  // 0: none
+  std::vector<std::int32_t> pumpsAt;
+};
+
+class PumpTest : public RecordRunTest, public ::testing::WithParamInterface<PumpCase> {};
+
+TEST_P(PumpTest, PumpsAfterEvery300ValidRecords) {
+  const auto& c = GetParam();
+  WriteE(c.lines, c.badLine);
+  carga.Edit[rtE] = std::to_string(c.lines);
+  std::string status;
+  Run(status);
+  EXPECT_EQ(hooks.pumpsAt, c.pumpsAt);
+  if (c.badLine != 0) {
+    EXPECT_EQ(LogOf(carga).back(), "E|E_extrato_bancario: Natureza lançamento inválida ; linha:" +
+                                       std::to_string(c.badLine));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, PumpTest,
+                         ::testing::Values(PumpCase{299, 0, {}}, PumpCase{300, 0, {300}},
+                                           PumpCase{301, 301, {300}}, PumpCase{300, 300, {}},
+                                           PumpCase{900, 0, {300, 600, 900}}));
+
+TEST_F(RecordRunTest, NonIntegerLineTotalIsAConversionError) {
+  WriteE(1);
+  carga.lblTotReg = "x";
+  std::string status, mensagem;
+  EXPECT_THROW(carga.insereDadosTabelas(delivery.PathOf(rtE), rtE, status, mensagem), EConvertError);
+}
+
+TEST_F(RecordRunTest, LineEndingInATabHasAnEmptyLastField) {
+  auto fields = ValidRecord(rtY);
+  fields[3] = "";
+  delivery.WriteLines(rtY, {Join(ValidRecord(rtY)), Join(fields)});
+  carga.Edit[rtY] = "2";
+  carga.lblTotReg = "2";
+  std::string status, mensagem;
+  EXPECT_EQ(carga.insereDadosTabelas(delivery.PathOf(rtY), rtY, status, mensagem), 2);
+  EXPECT_EQ(status, "S");
+}
+
+}  // namespace
+}  // namespace validador
