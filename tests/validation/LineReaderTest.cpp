@@ -92,6 +92,12 @@ TEST(LineReaderBlocks, CtrlZStartsTheSecondBlockAfterAnOpenLine) {
   EXPECT_EQ(ReadBytesThroughFile(first + "\x1A" "ignored\r\n"), Lines{first});
 }
 
+TEST(LineReaderBlocks, CtrlZInTheFirstBlockStopsTheReadingOfLaterBlocks) {
+  std::string rest;
+  while (rest.size() < 2 * kBlock) rest += "later\r\n";
+  EXPECT_EQ(ReadBytesThroughFile("a\r\nb\x1A" "c\r\n" + rest), (Lines{"a", "b"}));
+}
+
 TEST(LineReaderBlocks, LineLongerThanTwoBlocks) {
   std::string longLine(2 * kBlock + 123, 'a');
   for (std::size_t i = 0; i < longLine.size(); i += 997) longLine[i] = static_cast<char>('b' + i % 20);
