@@ -72,11 +72,38 @@ TEST(SeparaCampos, FieldsAreViewsIntoTheLine) {
   EXPECT_EQ(retorno[2].data(), line.data() + 6);
 }
 
+// Lines longer than the 64-byte chunks that the split scans, with the tabs of a
+// Y line (three) placed on and around the chunk borders.
+TEST(SeparaCampos, TabsOnAndAroundChunkBorders) {
+  const std::vector<std::size_t> spots = {0, 1, 62, 63, 64, 65, 127, 128, 129, 191, 192, 199};
+  TRetorno retorno;
+  for (std::size_t a = 0; a < spots.size(); ++a) {
+    for (std::size_t b = a + 1; b < spots.size(); ++b) {
+      for (std::size_t c = b + 1; c < spots.size(); ++c) {
+        std::string line(200, 'x');
+        for (std::size_t i = 0; i < line.size(); ++i) line[i] = static_cast<char>('a' + i % 26);
+        line[spots[a]] = line[spots[b]] = line[spots[c]] = '\t';
+        const Fields expected = {line.substr(0, spots[a]), line.substr(spots[a] + 1, spots[b] - spots[a] - 1),
+                                 line.substr(spots[b] + 1, spots[c] - spots[b] - 1), line.substr(spots[c] + 1)};
+        SCOPED_TRACE(std::to_string(spots[a]) + "," + std::to_string(spots[b]) + "," + std::to_string(spots[c]));
+        ASSERT_EQ(ContaSeparadores(line, '\t'), 3);
+        ASSERT_EQ(SeparaCampos(line, rtY, retorno), 4);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(retorno[i], expected[i]);
+        line += '\t';
+        EXPECT_EQ(SeparaCampos(line, rtY, retorno), 0);
+      }
+    }
+  }
+}
+
 TEST(ContaSeparadores, CountsOnlyTheSeparator) {
   EXPECT_EQ(ContaSeparadores("", '\t'), 0);
   EXPECT_EQ(ContaSeparadores("abc", '\t'), 0);
   EXPECT_EQ(ContaSeparadores("\ta\t\tb\t", '\t'), 4);
   EXPECT_EQ(ContaSeparadores("a;b\tc", ';'), 1);
+  EXPECT_EQ(ContaSeparadores(std::string(64, '\t'), '\t'), 64);
+  EXPECT_EQ(ContaSeparadores(std::string(1000, '\t') + "x", '\t'), 1000);
+  EXPECT_EQ(ContaSeparadores(std::string(1000, '\x89'), '\t'), 0);  // 0x89 is not 0x09
 }
 
 struct CutCase {
