@@ -27,22 +27,29 @@ inline constexpr std::array<std::uint8_t, 256> kCharClasses = [] {
 
 inline std::uint8_t ClassOf(char byte) { return kCharClasses[static_cast<unsigned char>(byte)]; }
 
-inline bool IsDigit(char byte) { return ClassOf(byte) == kDigitClass; }
+inline bool IsDigit(char byte) { return static_cast<unsigned char>(byte - '0') <= 9; }
 
-// True when some byte of `text` belongs to one of the classes in `mask`.
+// True when every byte of `text` is a digit (also for an empty text).
+inline bool IsAllDigits(std::string_view text) {
+  bool outside = false;
+  for (const char byte : text) outside |= !IsDigit(byte);
+  return !outside;
+}
+
+// True when some byte of `text` belongs to one of the classes in `mask`. Fields
+// are short and mostly valid: the loops run to the end instead of branching on
+// every byte.
 inline bool HasAnyOf(std::string_view text, std::uint8_t mask) {
-  for (const char byte : text) {
-    if ((ClassOf(byte) & mask) != 0) return true;
-  }
-  return false;
+  std::uint8_t found = 0;
+  for (const char byte : text) found |= ClassOf(byte);
+  return (found & mask) != 0;
 }
 
 // True when every byte of `text` belongs to one of the classes in `mask`.
 inline bool IsAllOf(std::string_view text, std::uint8_t mask) {
-  for (const char byte : text) {
-    if ((ClassOf(byte) & mask) == 0) return false;
-  }
-  return true;
+  bool outside = false;
+  for (const char byte : text) outside |= (ClassOf(byte) & mask) == 0;
+  return !outside;
 }
 
 // Trimming removes the bytes 0 to 32 at either end.

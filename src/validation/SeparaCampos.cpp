@@ -1,5 +1,10 @@
 #include "validation/SeparaCampos.h"
 
+#include <algorithm>
+#include <bit>
+
+#include "validation/ByteMask.h"
+
 namespace validador {
 namespace {
 
@@ -10,7 +15,10 @@ constexpr std::size_t kTamanhoRetorno = 35;
 
 int ContaSeparadores(std::string_view line, char separator) {
   int count = 0;
-  for (const char byte : line) count += byte == separator ? 1 : 0;
+  for (std::size_t at = 0; at < line.size(); at += kMaskChunk) {
+    const std::size_t size = std::min(kMaskChunk, line.size() - at);
+    count += CountOfBits(MaskOfChunk(line.data() + at, size, separator));
+  }
   return count;
 }
 
@@ -29,10 +37,19 @@ int SeparaCampos(std::string_view line, RecordTypeIndex type, TRetorno& fields) 
   const int separators = ContaSeparadores(line, Separador);
   fields.resize(kTamanhoRetorno);
   if (separators + 1 != LayoutCatalogue::Instance().QtdeCampos(type)) return 0;
+  // One pass cutting at every tab; the text after the last tab (empty when the
+  // line ends with one) is the last field.
+  std::size_t fieldStart = 0;
   std::size_t k = 0;
-  std::string_view rest = line;
-  while (!rest.empty()) ExtraiCampo(rest, fields[k++]);
-  if (k == static_cast<std::size_t>(separators)) fields[k++] = {};  // the line ends with a tab
+  for (std::size_t at = 0; at < line.size(); at += kMaskChunk) {
+    const std::size_t size = std::min(kMaskChunk, line.size() - at);
+    for (std::uint64_t tabs = MaskOfChunk(line.data() + at, size, Separador); tabs != 0; tabs &= tabs - 1) {
+      const std::size_t tab = at + static_cast<std::size_t>(std::countr_zero(tabs));
+      fields[k++] = line.substr(fieldStart, tab - fieldStart);
+      fieldStart = tab + 1;
+    }
+  }
+  fields[k++] = line.substr(fieldStart);
   return static_cast<int>(k);
 }
 

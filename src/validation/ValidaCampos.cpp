@@ -4,6 +4,7 @@
 
 #include "layout/StrToInt.h"
 #include "validation/CharClasses.h"
+#include "validation/ErroDeData.h"
 #include "validation/MensagensCampos.h"
 
 namespace validador {
@@ -23,6 +24,7 @@ void SetMessage(std::string& MensagemErro, const std::string& text, std::string_
 bool NaturezaValida(std::string_view value) { return value == "C" || value == "D"; }
 
 bool TipoContaValido(std::string_view value) {
+  if (value.size() == 1) return value[0] >= '1' && value[0] <= '4';  // the usual one digit
   std::int32_t tipo = 0;
   return TryStrToInt(value, tipo) && tipo >= 1 && tipo <= 4;
 }
@@ -45,7 +47,7 @@ bool DiffersFromTrimmed(std::string_view value) {
 void ValidaTexto(std::string_view value, const FieldPlan& field, std::string_view name,
                  const MensagensCampos& mensagens, std::string& MensagemErro) {
   if (field.digitsOnly) {
-    if (!IsAllOf(value, kDigitClass)) SetMessage(MensagemErro, mensagens.caracteresCampo, name);
+    if (!IsAllDigits(value)) SetMessage(MensagemErro, mensagens.caracteresCampo, name);
   } else if (DiffersFromTrimmed(value)) {
     SetMessage(MensagemErro, mensagens.espacosInicioFinal, name);
   }
@@ -69,8 +71,7 @@ void ValidaCampoData(std::string_view value, const MensagensCampos& mensagens, s
     return;
   }
   if (value.empty() || value == kOitoEspacos) return;
-  std::string erro = ValidaData(value);
-  if (!erro.empty()) MensagemErro = std::move(erro);
+  if (const std::string* erro = ErroDeData(value)) SetMessage(MensagemErro, *erro);
 }
 
 void ValidaTipo(std::string_view value, const FieldPlan& field, std::string_view name,
@@ -97,7 +98,7 @@ void ValidaCampos(const TRetorno& fields, const TLayoutCampos& layout, std::stri
   for (std::size_t i = 0; i < layout.plan.size(); ++i) {
     const std::string_view value = fields[i];
     const FieldPlan& field = layout.plan[i];
-    const std::string_view name = layout.NomesCampos[i];
+    const std::string& name = layout.NomesCampos[i];  // read only for a message
     if (field.naturezaLancamento && !NaturezaValida(value)) SetMessage(MensagemErro, mensagens.naturezaLancamento);
     if (field.tipoConta && !TipoContaValido(value)) SetMessage(MensagemErro, mensagens.tipoConta);
     if (field.tipoTitular && !TipoTitularValido(value)) {

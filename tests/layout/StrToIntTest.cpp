@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "layout/Errors.h"
+#include "layout/StrToInt.h"
+
+namespace validador {
+namespace {
+
+struct AcceptedCase {
+  const char* text;
+  std::int32_t value;
+};
+
+class StrToIntAccepts : public ::testing::TestWithParam<AcceptedCase> {};
+
+TEST_P(StrToIntAccepts, GivesTheValue) {
+  const AcceptedCase& c = GetParam();
+  std::int32_t value = 77;
+  EXPECT_TRUE(TryStrToInt(c.text, value)) << '\'' << c.text << '\'';
+  EXPECT_EQ(value, c.value) << '\'' << c.text << '\'';
+  EXPECT_EQ(StrToInt(c.text), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StrToIntAccepts,
+    ::testing::Values(AcceptedCase{"0", 0}, AcceptedCase{"12", 12}, AcceptedCase{"0012", 12},
+                      AcceptedCase{"+7", 7}, AcceptedCase{"-7", -7}, AcceptedCase{"-0", 0},
+                      AcceptedCase{"   42", 42}, AcceptedCase{" -3", -3},
+                      AcceptedCase{"$1F", 31}, AcceptedCase{"$ff", 255}, AcceptedCase{"x10", 16},
+                      AcceptedCase{"X10", 16}, AcceptedCase{"0x10", 16}, AcceptedCase{"0XaB", 171},
+                      AcceptedCase{"-$10", -16}, AcceptedCase{"+0x10", 16}, AcceptedCase{" $1", 1},
+                      AcceptedCase{"$0000000001", 1},
+                      AcceptedCase{"2147483647", 2147483647}, AcceptedCase{"-2147483648", INT32_MIN},
+                      AcceptedCase{"000000000002147483647", 2147483647},
+                      AcceptedCase{"$7FFFFFFF", 2147483647}, AcceptedCase{"-$80000000", INT32_MIN},
+                      AcceptedCase{"-0x80000000", INT32_MIN}));
+
+class StrToIntRejects : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(StrToIntRejects, FailsAndLeavesTheValue) {
+  std::int32_t value = 77;
+  EXPECT_FALSE(TryStrToInt(GetParam(), value)) << '\'' << GetParam() << '\'';
+  EXPECT_EQ(value, 77);
+}
+
+TEST_P(StrToIntRejects, ThrowsConvertErrorNamingTheWholeText) {
+  const std::string text = GetParam();
+  try {
+    StrToInt(text);
+    ADD_FAILURE() << "no error for '" << text << '\'';
+  } catch (const EConvertError& error) {
+    EXPECT_EQ(std::string(error.what()), "'" + text + "' is not a valid integer value");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StrToIntRejects,
+    ::testing::Values("", " ", "   ", "+", "-", " -", "$", "x", "0x", "-$", "+-1", "--1", "1 ", " 1 ",
+                      "1.0", "1,0", "12/", "a", "1a", "0x1G", "$-1", "- 1", "\t1", "1\t", "0b1",
+                      "2147483648", "-2147483649", "99999999999999999999", "$80000000", "0x80000000",
+                      "$100000000", "\xE7"));
+
+}  // namespace
+}  // namespace validador
