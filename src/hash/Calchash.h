@@ -9,6 +9,7 @@ namespace validador {
 
 class TComponent;
 class TDCP_hash;
+struct TDCP_hashclass;
 
 // The ten algorithm names, in the order in which a name is matched.
 inline constexpr std::array<std::string_view, 10> kAlgorithmNames = {
@@ -27,6 +28,9 @@ class HashNotifier {
   virtual void CannotReadFile(const std::string& path) = 0;
 };
 
+// The class of the exactly named algorithm; nullptr when the name is none of the ten.
+const TDCP_hashclass* HashClassByName(std::string_view algorithmName);
+
 // A new component of the exactly named algorithm, owned by `owner` (which
 // destroys it); nullptr when the name is none of the ten.
 TDCP_hash* CreateHashComponent(std::string_view algorithmName, TComponent* owner);
@@ -35,7 +39,7 @@ TDCP_hash* CreateHashComponent(std::string_view algorithmName, TComponent* owner
 // regular file, no access) the notifier is told once and the result is "". A name
 // that is none of the ten throws validador::Exception after the file is released.
 // A read error after opening throws EInOutError. The component created belongs to
-// `owner`.
+// `owner`; with no owner, it is destroyed before Calchash returns.
 std::string Calchash(const std::string& fileName, std::string_view algorithmName,
                      TComponent* owner, HashNotifier* notifier);
 

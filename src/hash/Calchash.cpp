@@ -1,0 +1,91 @@
+#include "hash/Calchash.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "hash/DCPhash.h"
+#include "hash/DigestText.h"
+#include "hash/Haval.h"
+#include "hash/Md4.h"
+#include "hash/Md5.h"
+#include "hash/Ripemd128.h"
+#include "hash/Ripemd160.h"
+#include "hash/Sha1.h"
+#include "hash/Sha256.h"
+#include "hash/Sha512.h"
+#include "hash/TFileStream.h"
+#include "hash/Tiger.h"
+#include "layout/Cp1252.h"
+#include "layout/Errors.h"
+
+namespace validador {
+
+namespace {
+
+// The classes in the order of kAlgorithmNames.
+const TDCP_hashclass* ClassAt(std::size_t index) {
+  static const TDCP_hashclass* const classes[kAlgorithmNames.size()] = {
+      &HashClassOf<TDCP_haval>(),     &HashClassOf<TDCP_md4>(),
+      &HashClassOf<TDCP_md5>(),       &HashClassOf<TDCP_ripemd128>(),
+      &HashClassOf<TDCP_ripemd160>(), &HashClassOf<TDCP_sha1>(),
+      &HashClassOf<TDCP_sha256>(),    &HashClassOf<TDCP_sha384>(),
+      &HashClassOf<TDCP_sha512>(),    &HashClassOf<TDCP_tiger>()};
+  return classes[index];
+}
+
+// The name as given (Windows-1252 bytes) between the fixed texts.
+std::string UnknownAlgorithmMessage(std::string_view algorithmName) {
+  static const std::string namesIntro = Utf8ToCp1252("\". Os algoritmos são: ");
+  std::string names;
+  for (const auto name : kAlgorithmNames) {
+    names += names.empty() ? "" : ", ";
+    names += name;
+  }
+  return "Algoritmo de hash desconhecido: \"" + std::string(algorithmName) + namesIntro +
+         names + ".";
+}
+
+std::string DigestOfStream(TDCP_hash& hash, TStream& stream) {
+  std::uint8_t digest[64];
+  hash.Init();
+  hash.UpdateStream(stream, stream.Size());
+  hash.Final(digest);
+  return DigestText(digest, static_cast<std::size_t>(hash.HashSize() / 8));
+}
+
+}  // namespace
+
+const TDCP_hashclass* HashClassByName(std::string_view algorithmName) {
+  for (std::size_t i = 0; i < kAlgorithmNames.size(); ++i) {
+    if (kAlgorithmNames[i] == algorithmName) return ClassAt(i);
+  }
+  return nullptr;
+}
+
+bool IsAlgorithmName(std::string_view name) { return HashClassByName(name) != nullptr; }
+
+TDCP_hash* CreateHashComponent(std::string_view algorithmName, TComponent* owner) {
+  const TDCP_hashclass* hashClass = HashClassByName(algorithmName);
+  return hashClass != nullptr ? hashClass->Create(owner) : nullptr;
+}
+
+std::string Calchash(const std::string& fileName, std::string_view algorithmName,
+                     TComponent* owner, HashNotifier* notifier) {
+  std::optional<TFileStream> stream;
+  try {
+    stream.emplace(fileName);
+  } catch (const Exception&) {
+    if (notifier != nullptr) notifier->CannotReadFile(fileName);
+    return {};
+  }
+  TDCP_hash* hash = CreateHashComponent(algorithmName, owner);
+  if (hash == nullptr) {
+    stream.reset();
+    throw Exception(UnknownAlgorithmMessage(algorithmName));
+  }
+  const std::unique_ptr<TDCP_hash> ownedHere(owner == nullptr ? hash : nullptr);
+  return DigestOfStream(*hash, *stream);
+}
+
+}  // namespace validador

@@ -1,0 +1,37 @@
+#pragma once
+// RipeMD-160, as published by its designers.
+
+#include <cstdint>
+#include <string>
+
+#include "hash/DCPhash.h"
+
+namespace validador {
+
+class TDCP_ripemd160 : public TDCP_hash {
+ public:
+  using TDCP_hash::TDCP_hash;
+  ~TDCP_ripemd160() override;
+
+  static std::int32_t GetId() { return 10; }
+  static std::string GetAlgorithm() { return "RipeMD-160"; }
+  static std::int32_t GetHashSize() { return 160; }
+  static bool SelfTest();
+  const TDCP_hashclass& ClassType() const override { return HashClassOf<TDCP_ripemd160>(); }
+
+  void Init() override;
+  void Final(void* digest) override;
+  void Wipe() override;
+  void Update(const void* buffer, std::uint32_t size) override;
+
+ private:
+  friend struct HashTestAccess;
+
+  std::uint32_t BitCountHigh = 0;
+  std::uint32_t BitCountLow = 0;
+  std::uint32_t BufferIndex = 0;
+  std::uint32_t ChainState[5] = {};
+  std::uint8_t BlockBuffer[64] = {};
+};
+
+}  // namespace validador

@@ -1,0 +1,37 @@
+#pragma once
+// SHA-1 (FIPS 180-2).
+
+#include <cstdint>
+#include <string>
+
+#include "hash/DCPhash.h"
+
+namespace validador {
+
+class TDCP_sha1 : public TDCP_hash {
+ public:
+  using TDCP_hash::TDCP_hash;
+  ~TDCP_sha1() override;
+
+  static std::int32_t GetId() { return 2; }
+  static std::string GetAlgorithm() { return "SHA1"; }
+  static std::int32_t GetHashSize() { return 160; }
+  static bool SelfTest();
+  const TDCP_hashclass& ClassType() const override { return HashClassOf<TDCP_sha1>(); }
+
+  void Init() override;
+  void Final(void* digest) override;
+  void Wipe() override;
+  void Update(const void* buffer, std::uint32_t size) override;
+
+ private:
+  friend struct HashTestAccess;
+
+  std::uint32_t BitCountHigh = 0;
+  std::uint32_t BitCountLow = 0;
+  std::uint32_t BufferIndex = 0;
+  std::uint32_t ChainState[5] = {};
+  std::uint8_t BlockBuffer[64] = {};
+};
+
+}  // namespace validador

@@ -1,0 +1,37 @@
+#pragma once
+// SHA-256 (FIPS 180-2).
+
+#include <cstdint>
+#include <string>
+
+#include "hash/DCPhash.h"
+
+namespace validador {
+
+class TDCP_sha256 : public TDCP_hash {
+ public:
+  using TDCP_hash::TDCP_hash;
+  ~TDCP_sha256() override;
+
+  static std::int32_t GetId() { return 28; }
+  static std::string GetAlgorithm() { return "SHA256"; }
+  static std::int32_t GetHashSize() { return 256; }
+  static bool SelfTest();
+  const TDCP_hashclass& ClassType() const override { return HashClassOf<TDCP_sha256>(); }
+
+  void Init() override;
+  void Final(void* digest) override;
+  void Wipe() override;
+  void Update(const void* buffer, std::uint32_t size) override;
+
+ private:
+  friend struct HashTestAccess;
+
+  std::uint32_t BitCountHigh = 0;
+  std::uint32_t BitCountLow = 0;
+  std::uint32_t BufferIndex = 0;
+  std::uint32_t ChainState[8] = {};
+  std::uint8_t BlockBuffer[64] = {};
+};
+
+}  // namespace validador

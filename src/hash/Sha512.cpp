@@ -1,0 +1,130 @@
+#include "hash/Sha512.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "hash/BlockBuffering.h"
+#include "hash/ByteOrder.h"
+#include "hash/Sha512Rounds.h"
+#include "hash/SelfTestVector.h"
+#include "hash/ShaAcceleration.h"
+
+namespace validador {
+
+namespace {
+
+constexpr std::uint64_t kSha384InitialChainState[8] = {
+    0xCBBB9D5DC1059ED8ull, 0x629A292A367CD507ull,
+    0x9159015A3070DD17ull, 0x152FECD8F70E5939ull,
+    0x67332667FFC00B31ull, 0x8EB44A8768581511ull,
+    0xDB0C2E0D64F98FA7ull, 0x47B5481DBEFA4FA4ull,};
+
+constexpr std::uint64_t kSha512InitialChainState[8] = {
+    0x6A09E667F3BCC908ull, 0xBB67AE8584CAA73Bull,
+    0x3C6EF372FE94F82Bull, 0xA54FF53A5F1D36F1ull,
+    0x510E527FADE682D1ull, 0x9B05688C2B3E6C1Full,
+    0x1F83D9ABFB41BD6Bull, 0x5BE0CD19137E2179ull,};
+
+// The schedule of one block, each word with its round constant added.
+void ExpandSchedule(std::uint64_t (&wk)[80], const std::uint8_t* block) {
+  using namespace sha512;
+  for (int t = 0; t < 16; ++t) wk[t] = byteorder::LoadBE64(block + 8 * t);
+  for (int t = 16; t < 80; ++t) {
+    wk[t] = SmallSigma1(wk[t - 2]) + wk[t - 7] + SmallSigma0(wk[t - 15]) + wk[t - 16];
+  }
+  for (int t = 0; t < 80; ++t) wk[t] += kRoundConstants[t];
+}
+
+void PortableCompressBlocks(std::uint64_t (&chainState)[8], const std::uint8_t* blocks,
+                            std::size_t count) {
+  std::uint64_t wk[80];
+  for (; count > 0; --count, blocks += 128) {
+    ExpandSchedule(wk, blocks);
+    sha512::CompressRounds(chainState, wk);
+  }
+  WipeBytes(wk, sizeof wk);
+}
+
+auto CompressInto(std::uint64_t (&chainState)[8]) {
+  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
+    if (VectorScheduleInUse()) {
+      Sha512CompressBlocksWithVectors(chainState, blocks, count);
+    } else {
+      PortableCompressBlocks(chainState, blocks, count);
+    }
+  };
+}
+
+}  // namespace
+
+TDCP_sha512base::~TDCP_sha512base() {
+  if (Initialized) Wipe();
+}
+
+void TDCP_sha512base::Wipe() {
+  BitCountHigh = 0;
+  BitCountLow = 0;
+  BufferIndex = 0;
+  WipeBytes(ChainState, sizeof ChainState);
+  WipeBytes(BlockBuffer, sizeof BlockBuffer);
+  Initialized = false;
+}
+
+void TDCP_sha512base::Update(const void* buffer, std::uint32_t size) {
+  if (!Initialized) RaiseNotInitialized();
+  blockbuffering::AddBitCount(BitCountHigh, BitCountLow, size);
+  blockbuffering::BufferMessage(BlockBuffer, BufferIndex,
+                                static_cast<const std::uint8_t*>(buffer), size,
+                                CompressInto(ChainState));
+}
+
+void TDCP_sha512base::Start(const std::uint64_t (&initialChainState)[8]) {
+  Wipe();
+  std::copy(std::begin(initialChainState), std::end(initialChainState), ChainState);
+  Initialized = true;
+}
+
+void TDCP_sha512base::Finish(void* digest, std::size_t wordCount) {
+  if (!Initialized) RaiseNotInitialized();
+  std::uint8_t trailer[16];
+  byteorder::StoreBig(trailer, BitCountHigh);
+  byteorder::StoreBig(trailer + 8, BitCountLow);
+  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, 0x80, trailer,
+                                  CompressInto(ChainState));
+  byteorder::StoreWordsBig(digest, ChainState, wordCount);
+  Wipe();
+}
+
+constexpr std::string_view kSecondSelfTestMessage =
+    "abcdefghbcdefghicdefghijdefghijkefghijklfghijklmghijklmnhijklmno"
+    "ijklmnopjklmnopqklmnopqrlmnopqrsmnopqrstnopqrstu";
+
+bool TDCP_sha384::SelfTest() {
+  return PassesSelfTest<TDCP_sha384>(
+      {"abc",
+       "CB00753F45A35E8BB5A03D699AC65007272C32AB0EDED163"
+       "1A8B605A43FF5BED8086072BA1E7CC2358BAECA134C825A7"},
+      {kSecondSelfTestMessage,
+       "09330C33F71147E83D192FC782CD1B4753111B173B3B05D2"
+       "2FA08086E3B0F712FCC7C71A557E2DB966C3E9FA91746039"});
+}
+
+void TDCP_sha384::Init() { Start(kSha384InitialChainState); }
+
+void TDCP_sha384::Final(void* digest) { Finish(digest, 6); }
+
+bool TDCP_sha512::SelfTest() {
+  return PassesSelfTest<TDCP_sha512>(
+      {"abc",
+       "DDAF35A193617ABACC417349AE20413112E6FA4E89A97EA20A9EEEE64B55D39A"
+       "2192992A274FC1A836BA3C23A3FEEBBD454D4423643CE80E2A9AC94FA54CA49F"},
+      {kSecondSelfTestMessage,
+       "8E959B75DAE313DA8CF4F72814FC143F8F7779C6EB9F7FA17299AEADB6889018"
+       "501D289E4900F7E4331B99DEC4B5433AC7D329EEB6DD26545E96E55B874BE909"});
+}
+
+void TDCP_sha512::Init() { Start(kSha512InitialChainState); }
+
+void TDCP_sha512::Final(void* digest) { Finish(digest, 8); }
+
+}  // namespace validador
