@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QScreen>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -21,6 +22,10 @@ namespace {
 constexpr double kZoomStep = 1.25;
 constexpr double kScreenShare = 0.9;
 constexpr double kWindowAspect = 0.85;  // width / height: an A4 page and the tool bar
+
+QString PageLabelText(int page, int count) {
+  return QStringLiteral("Página %1 de %2").arg(page).arg(count);
+}
 
 }  // namespace
 
@@ -53,24 +58,28 @@ void ReportPreview::PaintPages(QPrinter* printer) {
 
 void ReportPreview::BuildToolBar() {
   auto* toolBar = new QToolBar(this);
-  toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);  // text where there is no icon
   layout()->addWidget(toolBar);
-  AddAction(toolBar, QStringLiteral("Primeira"), QKeySequence(Qt::Key_Home),
-            [this] { ShowFirstPage(); });
-  AddAction(toolBar, QStringLiteral("Anterior"), QKeySequence(Qt::Key_PageUp),
-            [this] { ShowPreviousPage(); });
-  AddAction(toolBar, QStringLiteral("Próxima"), QKeySequence(Qt::Key_PageDown),
-            [this] { ShowNextPage(); });
-  AddAction(toolBar, QStringLiteral("Última"), QKeySequence(Qt::Key_End),
-            [this] { ShowLastPage(); });
+  const QStyle* look = style();
+  AddAction(toolBar, QStringLiteral("Primeira página"), QKeySequence(Qt::Key_Home),
+            [this] { ShowFirstPage(); }, look->standardIcon(QStyle::SP_MediaSkipBackward));
+  AddAction(toolBar, QStringLiteral("Página anterior"), QKeySequence(Qt::Key_PageUp),
+            [this] { ShowPreviousPage(); }, look->standardIcon(QStyle::SP_MediaSeekBackward));
   pageLabel_ = new QLabel(toolBar);
-  pageLabel_->setContentsMargins(8, 0, 8, 0);
+  pageLabel_->setContentsMargins(6, 0, 6, 0);
+  pageLabel_->setAlignment(Qt::AlignCenter);
+  pageLabel_->setMinimumWidth(
+      pageLabel_->fontMetrics().horizontalAdvance(PageLabelText(999, 999)) + 12);
   toolBar->addWidget(pageLabel_);
+  AddAction(toolBar, QStringLiteral("Próxima página"), QKeySequence(Qt::Key_PageDown),
+            [this] { ShowNextPage(); }, look->standardIcon(QStyle::SP_MediaSeekForward));
+  AddAction(toolBar, QStringLiteral("Última página"), QKeySequence(Qt::Key_End),
+            [this] { ShowLastPage(); }, look->standardIcon(QStyle::SP_MediaSkipForward));
   toolBar->addSeparator();
-  AddAction(toolBar, QStringLiteral("Ampliar"), QKeySequence::ZoomIn,
-            [this] { view_->zoomIn(kZoomStep); });
-  AddAction(toolBar, QStringLiteral("Reduzir"), QKeySequence::ZoomOut,
+  AddAction(toolBar, QStringLiteral("−"), QKeySequence::ZoomOut,
             [this] { view_->zoomOut(kZoomStep); });
+  AddAction(toolBar, QStringLiteral("+"), QKeySequence::ZoomIn,
+            [this] { view_->zoomIn(kZoomStep); });
   AddAction(toolBar, QStringLiteral("Largura da página"), QKeySequence(Qt::CTRL | Qt::Key_W),
             [this] { view_->fitToWidth(); });
   AddAction(toolBar, QStringLiteral("Página inteira"), QKeySequence(Qt::CTRL | Qt::Key_0),
@@ -78,12 +87,13 @@ void ReportPreview::BuildToolBar() {
   toolBar->addSeparator();
   AddAction(toolBar, QStringLiteral("Imprimir..."), QKeySequence::Print, [this] { Print(); });
   AddAction(toolBar, QStringLiteral("Salvar PDF..."), QKeySequence::Save, [this] { SavePdf(); });
-  AddAction(toolBar, QStringLiteral("Fechar"), QKeySequence(), [this] { reject(); });
+  AddAction(toolBar, QStringLiteral("Fechar"), QKeySequence(Qt::Key_Escape), [this] { reject(); });
 }
 
 void ReportPreview::AddAction(QToolBar* toolBar, const QString& text,
-                              const QKeySequence& shortcut, const std::function<void()>& command) {
-  QAction* action = toolBar->addAction(text);
+                              const QKeySequence& shortcut, const std::function<void()>& command,
+                              const QIcon& icon) {
+  QAction* action = toolBar->addAction(icon, text);
   action->setShortcut(shortcut);
   if (!shortcut.isEmpty())
     action->setToolTip(text + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) +
@@ -102,7 +112,7 @@ void ReportPreview::ShowNextPage() { ShowPage(CurrentPage() + 1); }
 void ReportPreview::ShowLastPage() { ShowPage(PageCount()); }
 
 void ReportPreview::UpdatePageLabel() {
-  pageLabel_->setText(QStringLiteral("Página %1 de %2").arg(CurrentPage()).arg(PageCount()));
+  pageLabel_->setText(PageLabelText(CurrentPage(), PageCount()));
 }
 
 void ReportPreview::Print() {
@@ -128,8 +138,8 @@ void ReportPreview::FitToScreen() {
   if (screen == nullptr) return;
   const QRect available = screen->availableGeometry();
   const int height = static_cast<int>(available.height() * kScreenShare);
-  const int width = std::min(available.width(), static_cast<int>(height * kWindowAspect));
-  resize(width, height);
+  const int pageWidth = static_cast<int>(height * kWindowAspect);
+  resize(std::min(available.width(), std::max(pageWidth, sizeHint().width())), height);
 }
 
 }  // namespace validador

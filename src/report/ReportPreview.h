@@ -4,6 +4,7 @@
 // until closed while the rest of the program keeps working.
 
 #include <QDialog>
+#include <QIcon>
 #include <QPrinter>
 #include <functional>
 
@@ -38,7 +39,7 @@ class ReportPreview : public QDialog {
   void PaintPages(QPrinter* printer);
   void BuildToolBar();
   void AddAction(QToolBar* toolBar, const QString& text, const QKeySequence& shortcut,
-                 const std::function<void()>& command);
+                 const std::function<void()>& command, const QIcon& icon = QIcon());
   void ShowPage(int page);
   void UpdatePageLabel();
   void FitToScreen();
