@@ -1,6 +1,5 @@
 #include "report/PdfReader.h"
 
-#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -35,6 +34,14 @@ std::string UnescapeHtml(std::string text) {
   return text;
 }
 
+// The value of attribute `name` in an element written as name="value".
+double Attribute(const std::string& element, const std::string& name) {
+  const std::string key = name + "=\"";
+  const auto start = element.find(key);
+  if (start == std::string::npos) throw std::runtime_error("no " + name + " in " + element);
+  return std::stod(element.substr(start + key.size()));
+}
+
 }  // namespace
 
 std::vector<std::string> PdfPageTexts(const std::string& pdfPath) {
@@ -62,32 +69,30 @@ std::vector<std::string> PdfLines(const std::string& pdfPath) {
 
 std::vector<PdfWord> PdfWords(const std::string& pdfPath) {
   const std::string html = Run(PDFTOTEXT_PROGRAM, {"-bbox", "-enc", "UTF-8", pdfPath, "-"});
-  static const std::regex wordPattern(
-      R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" yMax="([-\d.]+)">([^<]*)</word>)re");
   std::vector<PdfWord> words;
   int page = 0;
   std::istringstream stream(html);
   for (std::string line; std::getline(stream, line);) {
     if (line.find("<page ") != std::string::npos) ++page;
-    std::smatch match;
-    if (!std::regex_search(line, match, wordPattern)) continue;
-    words.push_back({UnescapeHtml(match[5]), page, std::stod(match[1]) * kMmPerPoint,
-                     std::stod(match[2]) * kMmPerPoint, std::stod(match[3]) * kMmPerPoint,
-                     std::stod(match[4]) * kMmPerPoint});
+    if (line.find("<word ") == std::string::npos) continue;
+    const auto textStart = line.find('>') + 1;
+    const std::string text = line.substr(textStart, line.find("</word>") - textStart);
+    words.push_back({UnescapeHtml(text), page, Attribute(line, "xMin") * kMmPerPoint,
+                     Attribute(line, "yMin") * kMmPerPoint, Attribute(line, "xMax") * kMmPerPoint,
+                     Attribute(line, "yMax") * kMmPerPoint});
   }
   return words;
 }
 
 PdfInfo ReadPdfInfo(const std::string& pdfPath) {
-  const std::string text = Run(PDFINFO_PROGRAM, {pdfPath});
-  static const std::regex pagesPattern(R"(Pages:\s+(\d+))");
-  static const std::regex sizePattern(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)");
+  std::istringstream stream(Run(PDFINFO_PROGRAM, {pdfPath}));
   PdfInfo info;
-  std::smatch match;
-  if (std::regex_search(text, match, pagesPattern)) info.pages = std::stoi(match[1]);
-  if (std::regex_search(text, match, sizePattern)) {
-    info.widthPoints = std::stod(match[1]);
-    info.heightPoints = std::stod(match[2]);
+  for (std::string line; std::getline(stream, line);) {
+    std::istringstream fields(line);
+    std::string key, x;
+    if (line.rfind("Pages:", 0) == 0) fields >> key >> info.pages;
+    if (line.rfind("Page size:", 0) == 0)
+      fields >> key >> key >> info.widthPoints >> x >> info.heightPoints;
   }
   return info;
 }

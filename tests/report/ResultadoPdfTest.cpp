@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
-#include <regex>
 #include <sstream>
 
 #include "report/Branding.h"
@@ -62,8 +61,7 @@ Tokens LineOf(const std::vector<std::string>& lines, const std::string& label) {
 }
 
 bool IsDigestWord(const std::string& text) {
-  static const std::regex hex("[0-9A-F]{16,}");
-  return std::regex_match(text, hex);
+  return text.size() >= 16 && text.find_first_not_of("0123456789ABCDEF") == std::string::npos;
 }
 
 std::vector<PdfWord> DigestWords(const std::vector<PdfWord>& words) {
