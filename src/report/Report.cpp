@@ -8,12 +8,15 @@ namespace validador {
 Report::Report(QString title) : title_(std::move(title)) {}
 
 QPageLayout Report::PageLayout() const {
-  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, pageSetup_.marginsMm,
+  QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                      QPageLayout::Millimeter);
+  layout.setMode(QPageLayout::FullPageMode);
+  return layout;
 }
 
 double Report::PrintableHeight() const {
-  return PageLayout().paintRect(QPageLayout::Millimeter).height();
+  return PageLayout().fullRect(QPageLayout::Millimeter).height() - pageSetup_.marginsMm.top() -
+         pageSetup_.marginsMm.bottom();
 }
 
 ReportBand& Report::AddBand(QString name, ReportBandKind kind, double heightMm) {

@@ -27,7 +27,8 @@ class Report {
 
   const QString& Title() const { return title_; }
   const ReportPageSetup& PageSetup() const { return pageSetup_; }
-  // A4 portrait with the report's margins, in millimetres.
+  // A4 portrait, painted from the paper's corner: the report keeps its own margins, so
+  // that a printer's larger minimum margins do not move anything.
   QPageLayout PageLayout() const;
   // Height of a page's printable area, mm.
   double PrintableHeight() const;

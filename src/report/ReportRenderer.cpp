@@ -55,7 +55,12 @@ bool RenderReport(Report& report, QPagedPaintDevice& device, QString* error) {
       SetError(error, QStringLiteral("Não foi possível começar uma nova página."));
       return false;
     }
+    const QMarginsF& margins = report.PageSetup().marginsMm;
+    painter.save();
+    painter.translate(margins.left() / kMillimetresPerInch * device.logicalDpiX(),
+                      margins.top() / kMillimetresPerInch * device.logicalDpiY());
     PaintReportPage(painter, pages[index], device.logicalDpiX(), device.logicalDpiY());
+    painter.restore();
   }
   return painter.end();
 }

@@ -265,7 +265,7 @@ class ResultadoPicture : public ::testing::Test {
     image_ = QImage(paper.toSize(), QImage::Format_RGB32);
     image_.fill(Qt::white);
     QPainter painter(&image_);
-    const QMarginsF margins = layout.margins(QPageLayout::Inch) * kDotsPerInch;
+    const QMarginsF margins = form_.QuickRep1.PageSetup().marginsMm / 25.4 * kDotsPerInch;
     painter.translate(margins.left(), margins.top());
     PaintReportPage(painter, pages.front(), kDotsPerInch, kDotsPerInch);
   }
