@@ -1,0 +1,145 @@
+#include "report/ReportPreview.h"
+
+#include <QAction>
+#include <algorithm>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "report/ReportRenderer.h"
+
+namespace validador {
+
+namespace {
+
+constexpr double kZoomStep = 1.25;
+constexpr double kScreenShare = 0.9;
+constexpr double kWindowAspect = 0.85;  // width / height: an A4 page and the tool bar
+
+QString PageLabelText(int page, int count) {
+  return QStringLiteral("Página %1 de %2").arg(page).arg(count);
+}
+
+}  // namespace
+
+ReportPreview::ReportPreview(Report& report, QWidget* parent)
+    : QDialog(parent), report_(report), printer_(QPrinter::HighResolution) {
+  setWindowTitle(QStringLiteral("Visualização do relatório"));
+  printer_.setPageLayout(report_.PageLayout());
+  printer_.setDocName(report_.Title());
+  view_ = new QPrintPreviewWidget(&printer_, this);
+  view_->setViewMode(QPrintPreviewWidget::SinglePageView);
+  view_->fitInView();
+  connect(view_, &QPrintPreviewWidget::paintRequested, this, &ReportPreview::PaintPages);
+  connect(view_, &QPrintPreviewWidget::previewChanged, this, &ReportPreview::UpdatePageLabel);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  BuildToolBar();
+  layout->addWidget(view_, 1);
+  FitToScreen();
+}
+
+int ReportPreview::CurrentPage() const { return view_->currentPage(); }
+int ReportPreview::PageCount() const { return view_->pageCount(); }
+
+void ReportPreview::PaintPages(QPrinter* printer) {
+  QString error;
+  if (!RenderReport(report_, *printer, &error)) qWarning("%s", qPrintable(error));
+}
+
+void ReportPreview::BuildToolBar() {
+  auto* toolBar = new QToolBar(this);
+  toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);  // text where there is no icon
+  layout()->addWidget(toolBar);
+  const QStyle* look = style();
+  AddAction(toolBar, QStringLiteral("Primeira página"), QKeySequence(Qt::Key_Home),
+            [this] { ShowFirstPage(); }, look->standardIcon(QStyle::SP_MediaSkipBackward));
+  AddAction(toolBar, QStringLiteral("Página anterior"), QKeySequence(Qt::Key_PageUp),
+            [this] { ShowPreviousPage(); }, look->standardIcon(QStyle::SP_MediaSeekBackward));
+  pageLabel_ = new QLabel(toolBar);
+  pageLabel_->setContentsMargins(6, 0, 6, 0);
+  pageLabel_->setAlignment(Qt::AlignCenter);
+  pageLabel_->setMinimumWidth(
+      pageLabel_->fontMetrics().horizontalAdvance(PageLabelText(999, 999)) + 12);
+  toolBar->addWidget(pageLabel_);
+  AddAction(toolBar, QStringLiteral("Próxima página"), QKeySequence(Qt::Key_PageDown),
+            [this] { ShowNextPage(); }, look->standardIcon(QStyle::SP_MediaSeekForward));
+  AddAction(toolBar, QStringLiteral("Última página"), QKeySequence(Qt::Key_End),
+            [this] { ShowLastPage(); }, look->standardIcon(QStyle::SP_MediaSkipForward));
+  toolBar->addSeparator();
+  AddAction(toolBar, QStringLiteral("−"), QKeySequence::ZoomOut,
+            [this] { view_->zoomOut(kZoomStep); });
+  AddAction(toolBar, QStringLiteral("+"), QKeySequence::ZoomIn,
+            [this] { view_->zoomIn(kZoomStep); });
+  AddAction(toolBar, QStringLiteral("Largura da página"), QKeySequence(Qt::CTRL | Qt::Key_W),
+            [this] { view_->fitToWidth(); });
+  AddAction(toolBar, QStringLiteral("Página inteira"), QKeySequence(Qt::CTRL | Qt::Key_0),
+            [this] { view_->fitInView(); });
+  toolBar->addSeparator();
+  AddAction(toolBar, QStringLiteral("Imprimir..."), QKeySequence::Print, [this] { Print(); });
+  AddAction(toolBar, QStringLiteral("Salvar PDF..."), QKeySequence::Save, [this] { SavePdf(); });
+  AddAction(toolBar, QStringLiteral("Fechar"), QKeySequence(Qt::Key_Escape), [this] { reject(); });
+}
+
+void ReportPreview::AddAction(QToolBar* toolBar, const QString& text,
+                              const QKeySequence& shortcut, const std::function<void()>& command,
+                              const QIcon& icon) {
+  QAction* action = toolBar->addAction(icon, text);
+  action->setShortcut(shortcut);
+  if (!shortcut.isEmpty())
+    action->setToolTip(text + QStringLiteral(" (") + shortcut.toString(QKeySequence::NativeText) +
+                       QStringLiteral(")"));
+  connect(action, &QAction::triggered, this, command);
+}
+
+void ReportPreview::ShowPage(int page) {
+  if (PageCount() > 0) view_->setCurrentPage(std::clamp(page, 1, PageCount()));
+  UpdatePageLabel();
+}
+
+void ReportPreview::ShowFirstPage() { ShowPage(1); }
+void ReportPreview::ShowPreviousPage() { ShowPage(CurrentPage() - 1); }
+void ReportPreview::ShowNextPage() { ShowPage(CurrentPage() + 1); }
+void ReportPreview::ShowLastPage() { ShowPage(PageCount()); }
+
+void ReportPreview::UpdatePageLabel() {
+  pageLabel_->setText(PageLabelText(CurrentPage(), PageCount()));
+}
+
+void ReportPreview::Print() {
+  QPrintDialog dialog(&printer_, this);
+  dialog.setWindowTitle(QStringLiteral("Imprimir relatório"));
+  if (dialog.exec() == QDialog::Accepted) view_->print();
+}
+
+void ReportPreview::SavePdf() {
+  QFileDialog dialog(this, QStringLiteral("Salvar relatório em PDF"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilter(QStringLiteral("Arquivos PDF (*.pdf)"));
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.selectFile(QStringLiteral("Resultado.pdf"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  QString error;
+  if (!SaveReportPdf(report_, dialog.selectedFiles().constFirst(), &error))
+    QMessageBox::warning(this, windowTitle(), error);
+}
+
+void ReportPreview::FitToScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  const int height = static_cast<int>(available.height() * kScreenShare);
+  const int pageWidth = static_cast<int>(height * kWindowAspect);
+  resize(std::min(available.width(), std::max(pageWidth, sizeHint().width())), height);
+}
+
+}  // namespace validador
