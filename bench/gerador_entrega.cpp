@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
   counts[7] = WriteFile(folder / "Y_OBSERVACOES.txt", small / 10 + 1,
                         [&](std::uint64_t n) { return RemarkLine(bank, n); });
 
-  std::string header = "I\t" + caso + "\t" + bank + "\tBanco Fict\xEDcio S.A.\t01022024\t" +
+  std::string header = "I\t" + caso + "\t" + bank + "\tBanco Fict\xED" "cio S.A.\t01022024\t" +
                        "Analista de Teste\t6133221100\tanalista@exemplo.com.br";
   for (const auto count : counts) header += "\t" + std::to_string(count);
   std::ofstream(folder / "I_IDENTIFICA_DADOS.txt", std::ios::binary) << header << "\r\n";

@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckCliHelp, HelpExitsZero) {
-  for (const std::vector<std::string> args :
+  for (const std::vector<std::string>& args :
        {std::vector<std::string>{"--help"}, {"check", "--help"}, {"check-file", "--help"}}) {
     const auto result = Cli(args);
     EXPECT_EQ(result.exitCode, 0);

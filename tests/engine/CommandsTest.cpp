@@ -28,7 +28,7 @@ TEST_F(CommandsTest, LimpaTelaClearsTheRunAndKeepsTheRest) {
   EXPECT_TRUE(carga.Log.Lines().empty());
   EXPECT_EQ(carga.Log.ContadorLinhasLog(), 0);
   EXPECT_TRUE(carga.Memo2.empty());
-  EXPECT_EQ(carga.Edit, std::array<std::string, 8>{});
+  EXPECT_EQ(carga.Edit, (std::array<std::string, 8>{}));
   EXPECT_EQ(carga.GaugePos, 0);
   EXPECT_EQ(carga.NomeAnalista, "");
   EXPECT_EQ(carga.EmailContato, "");
@@ -198,8 +198,9 @@ TEST_F(CommandsTest, EmptyDigestListGivesAnEmptyManifest) {
 TEST_F(CommandsTest, EmptyDigestsBecomeEmptyLines) {
   carga.Memo2 = {"A", ""};
   const std::string manifest = delivery.dir.File("HASHV.txt");
-  EXPECT_EQ(carga.GravaManifesto(manifest), DigestOf(manifest));
+  const std::string digest = carga.GravaManifesto(manifest);
   EXPECT_EQ(testsupport::ReadAll(manifest), "A\r\n\r\n");
+  EXPECT_EQ(digest, DigestOf(manifest));
 }
 
 TEST_F(CommandsTest, ManifestThatCannotBeWrittenIsAnInputOutputError) {
