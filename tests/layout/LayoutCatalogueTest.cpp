@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "layout/UGlobal.h"
+#include "support/TestNames.h"
 
 namespace validador {
 namespace {
@@ -170,7 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{" x ,  y", 2, {" x ", "  y"}},             // no blank removed anywhere
                       SplitCase{",,", 3, {"", "", ""}},                    // empty items
                       SplitCase{"a", 3, {"a", "", ""}},                    // nothing left after the last
-                      SplitCase{"a,b", 0, {}}));
+                      SplitCase{"a,b", 0, {}}),
+    [](const auto& info) { return testsupport::CaseName(info.index, info.param.list); });
 
 }  // namespace
 }  // namespace validador

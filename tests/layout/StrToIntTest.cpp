@@ -4,6 +4,7 @@
 #include <string>
 
 #include "layout/Errors.h"
+#include "support/TestNames.h"
 #include "layout/StrToInt.h"
 
 namespace validador {
@@ -36,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(
                       AcceptedCase{"2147483647", 2147483647}, AcceptedCase{"-2147483648", INT32_MIN},
                       AcceptedCase{"000000000002147483647", 2147483647},
                       AcceptedCase{"$7FFFFFFF", 2147483647}, AcceptedCase{"-$80000000", INT32_MIN},
-                      AcceptedCase{"-0x80000000", INT32_MIN}));
+                      AcceptedCase{"-0x80000000", INT32_MIN}),
+    [](const auto& info) { return testsupport::CaseName(info.index, info.param.text); });
 
 class StrToIntRejects : public ::testing::TestWithParam<const char*> {};
 
@@ -61,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values("", " ", "   ", "+", "-", " -", "$", "x", "0x", "-$", "+-1", "--1", "1 ", " 1 ",
                       "1.0", "1,0", "12/", "a", "1a", "0x1G", "$-1", "- 1", "\t1", "1\t", "0b1",
                       "2147483648", "-2147483649", "99999999999999999999", "$80000000", "0x80000000",
-                      "$100000000", "\xE7"));
+                      "$100000000", "\xE7"),
+    [](const auto& info) { return testsupport::CaseName(info.index, info.param); });
 
 }  // namespace
 }  // namespace validador

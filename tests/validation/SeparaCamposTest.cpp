@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "validation/SeparaCampos.h"
+#include "support/TestNames.h"
 
 namespace validador {
 namespace {
@@ -125,7 +126,8 @@ TEST_P(ExtraiCampoCases, CutsTheFirstField) {
 INSTANTIATE_TEST_SUITE_P(Lines, ExtraiCampoCases,
                          ::testing::Values(CutCase{"a\tb\tc", "a", "b\tc"}, CutCase{"\tb", "", "b"},
                                            CutCase{"a\t", "a", ""}, CutCase{"abc", "abc", ""},
-                                           CutCase{"", "", ""}));
+                                           CutCase{"", "", ""}),
+                         [](const auto& info) { return testsupport::CaseName(info.index, info.param.line); });
 
 }  // namespace
 }  // namespace validador

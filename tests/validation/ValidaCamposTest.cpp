@@ -19,7 +19,10 @@ class ValidRecords : public ::testing::TestWithParam<RecordTypeIndex> {};
 
 TEST_P(ValidRecords, PassWithAnEmptyMessage) { EXPECT_EQ(CheckWith(GetParam(), {}), ""); }
 
-INSTANTIATE_TEST_SUITE_P(AllTypes, ValidRecords, ::testing::Values(rtA, rtB, rtC, rtE, rtI, rtO, rtT, rtY));
+std::string LetterOf(RecordTypeIndex type) { return std::string(1, LayoutCatalogue::Instance().LetraTipo(type)); }
+
+INSTANTIATE_TEST_SUITE_P(AllTypes, ValidRecords, ::testing::Values(rtA, rtB, rtC, rtE, rtI, rtO, rtT, rtY),
+                         [](const auto& info) { return LetterOf(info.param); });
 
 struct RuleCase {
   const char* name;
@@ -216,7 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BindingCase{rtI, {}, {}, {}, {2}, {}, {}},
                       BindingCase{rtO, {17}, {4}, {}, {1, 2, 3, 5}, {16}, {}},
                       BindingCase{rtT, {}, {5}, {6}, {1, 2, 3}, {}, {}},
-                      BindingCase{rtY, {}, {}, {}, {1}, {}, {}}));
+                      BindingCase{rtY, {}, {}, {}, {1}, {}, {}}),
+    [](const auto& info) { return LetterOf(info.param.type); });
 
 TEST(ValidaRegistro, StartsFromAnEmptyMessage) {
   TRetorno fields(35);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "validation/RecordSamples.h"
+#include "support/TestNames.h"
 #include "validation/ValidaCampos.h"
 
 namespace validador {
@@ -21,6 +22,10 @@ TEST_P(ValidaDataCases, GivesTheMessage) {
   EXPECT_EQ(ValidaData(GetParam().value), GetParam().message) << '\'' << GetParam().value << '\'';
 }
 
+std::string DateCaseName(const ::testing::TestParamInfo<DateCase>& info) {
+  return testsupport::CaseName(info.index, info.param.value);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Calendar, ValidaDataCases,
     ::testing::Values(DateCase{"29022008", ""}, DateCase{"29022000", ""}, DateCase{"29022007", kDia},
@@ -30,14 +35,16 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{"31112007", kDia}, DateCase{"31122007", ""}, DateCase{"31082007", ""},
                       DateCase{"01132007", kMes}, DateCase{"99132007", kMes}, DateCase{"00992007", kMes},
                       DateCase{"99002007", ""}, DateCase{"00012007", ""}, DateCase{"00002007", ""},
-                      DateCase{"15060000", ""}, DateCase{"29020000", ""}));
+                      DateCase{"15060000", ""}, DateCase{"29020000", ""}),
+    DateCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Lengths, ValidaDataCases,
     ::testing::Values(DateCase{"", kTamanhoData}, DateCase{"1", kTamanhoData}, DateCase{"010107", kTamanhoData},
                       DateCase{"1052007", ""}, DateCase{"9122007", ""}, DateCase{"3112007", ""},
                       DateCase{"3022007", ""}, DateCase{"0132007", kMes}, DateCase{"9022007", ""},
-                      DateCase{"010120077", kTamanhoData}));
+                      DateCase{"010120077", kTamanhoData}),
+    DateCaseName);
 
 // Parts that the integer conversion rejects fail like any other date fault;
 // parts that it accepts (leading blank, sign, "$" hex) are numbers.
@@ -52,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{" 1012007", ""}, DateCase{"01 12007", ""}, DateCase{"0101 207", ""},
                       DateCase{"+1012007", ""}, DateCase{"-1012007", ""}, DateCase{"0101-200", ""},
                       DateCase{"$1012007", ""}, DateCase{"01$C2007", ""}, DateCase{"$F022007", ""},
-                      DateCase{"01$D2007", kMes}));
+                      DateCase{"01$D2007", kMes}),
+    DateCaseName);
 
 TEST(ValidaDataMessages, AreTheseBytes) {
   EXPECT_EQ(ValidaData("01"), "Tamanho de data inv\xE1lido");
