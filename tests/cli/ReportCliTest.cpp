@@ -1,0 +1,67 @@
+// validador-cli --report: the manifest written and the result report saved as PDF.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/Delivery.h"
+#include "support/RunProcess.h"
+
+#ifdef VALIDADOR_HAS_REPORT
+
+namespace {
+
+using testsupport::Delivery;
+using testsupport::RunProcess;
+
+// The PDF's text as pdftotext lays it out.
+std::string PdfText(const std::string& pdf) {
+  const auto result = RunProcess("/usr/bin/pdftotext", {"-layout", pdf, "-"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  return result.out;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(ReportCli, CheckWritesTheManifestAndTheReport) {
+  Delivery delivery;
+  const std::string pdf = delivery.dir.File("resultado.pdf");
+  const auto result = RunProcess(VALIDADOR_CLI_PATH,
+                                 {"check", delivery.dir.Path().string(), "--case", delivery.caso,
+                                  "--bank", delivery.bank, "--hash", "sha512", "--report", pdf});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  const std::string manifest = delivery.dir.File("HASHV.txt");
+  ASSERT_TRUE(std::filesystem::exists(manifest));
+  const auto digest = RunProcess(VALIDADOR_CLI_PATH, {"hash", "--hash", "sha512", manifest});
+  const std::string manifestDigest = digest.out.substr(0, 128);
+
+  const std::string text = PdfText(pdf);
+  EXPECT_TRUE(Contains(text, "Arquivo gerado automaticamente.")) << text;
+  EXPECT_TRUE(Contains(text, "Número de referência:")) << text;
+  EXPECT_TRUE(Contains(text, "2024.001")) << text;
+  EXPECT_TRUE(Contains(text, "Algorítimo:")) << text;
+  EXPECT_TRUE(Contains(text, "sha512")) << text;
+  EXPECT_TRUE(Contains(text, manifestDigest.substr(0, 64))) << text;
+  EXPECT_TRUE(Contains(text, manifestDigest.substr(64))) << text;
+  EXPECT_TRUE(Contains(text, "Fernanda Araújo")) << text;
+  EXPECT_TRUE(Contains(text, "fernanda@exemplo.com.br")) << text;
+  EXPECT_TRUE(Contains(text, "Carga efetuada com sucesso: Y_observacoes.")) << text;
+  EXPECT_TRUE(Contains(text, "Fim da Verificação")) << text;
+}
+
+TEST(ReportCli, ReportThatCannotBeWrittenEndsWithTwo) {
+  Delivery delivery;
+  const auto result = RunProcess(
+      VALIDADOR_CLI_PATH, {"check", delivery.dir.Path().string(), "--case", delivery.caso, "--bank",
+                           delivery.bank, "--report", delivery.dir.File("nao-existe/r.pdf")});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_NE(result.err, "");
+  EXPECT_TRUE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
+}
+
+}  // namespace
+
+#endif
