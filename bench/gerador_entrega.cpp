@@ -125,10 +125,10 @@ int main(int argc, char** argv) {
   const std::string caso = argc > 4 ? argv[4] : "2024.0042-7";
   std::filesystem::create_directories(folder);
 
-  // About 108 bytes per E line and 150 per O line: 60% and 37% of the size.
+  // About 90 bytes per E line and 115 per O line: 60% and 37% of the size.
   const auto target = static_cast<std::uint64_t>(megabytes * 1024 * 1024);
-  const std::uint64_t eLines = target * 60 / 100 / 108 + 1;
-  const std::uint64_t oLines = target * 37 / 100 / 150 + 1;
+  const std::uint64_t eLines = target * 60 / 100 / 90 + 1;
+  const std::uint64_t oLines = target * 37 / 100 / 115 + 1;
   const std::uint64_t small = eLines / 400 + 1;
 
   Random random(20240201);

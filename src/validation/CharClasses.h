@@ -13,15 +13,19 @@ enum CharClass : std::uint8_t {
   kLetterClass = 2,
   kBlankClass = 4,
   kFullStopClass = 8,
+  kCommaClass = 16,
+  kOtherClass = 32,  // every byte of none of the classes above
 };
 
 inline constexpr std::array<std::uint8_t, 256> kCharClasses = [] {
   std::array<std::uint8_t, 256> classes{};
+  classes.fill(kOtherClass);
   for (int c = '0'; c <= '9'; ++c) classes[c] = kDigitClass;
   for (int c = 'A'; c <= 'Z'; ++c) classes[c] = kLetterClass;
   for (int c = 'a'; c <= 'z'; ++c) classes[c] = kLetterClass;
   classes[' '] = kBlankClass;
   classes['.'] = kFullStopClass;
+  classes[','] = kCommaClass;
   return classes;
 }();
 
@@ -34,6 +38,14 @@ inline bool IsAllDigits(std::string_view text) {
   bool outside = false;
   for (const char byte : text) outside |= !IsDigit(byte);
   return !outside;
+}
+
+// The classes of all bytes of `text` together (0 for an empty text): one pass
+// that answers every question a rule asks about a field's characters.
+inline std::uint8_t ClassMaskOf(std::string_view text) {
+  std::uint8_t found = 0;
+  for (const char byte : text) found |= ClassOf(byte);
+  return found;
 }
 
 // True when some byte of `text` belongs to one of the classes in `mask`. Fields

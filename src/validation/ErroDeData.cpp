@@ -37,12 +37,13 @@ std::int32_t DigitsValue(std::string_view digits) {
 // and year leave); false when a part is not an integer. A date of digits only
 // (nearly all of them) is read directly; anything else goes through the full
 // conversion, which decides the same for digits.
-bool SplitDate(std::string_view value, std::int32_t& day, std::int32_t& month, std::int32_t& year) {
+bool SplitDate(std::string_view value, bool digitsOnly, std::int32_t& day, std::int32_t& month,
+               std::int32_t& year) {
   const std::size_t dayLength = value.size() - 6;
   const std::string_view dayPart = value.substr(0, dayLength);
   const std::string_view monthPart = value.substr(dayLength, 2);
   const std::string_view yearPart = value.substr(dayLength + 2);
-  if (IsAllDigits(value)) {
+  if (digitsOnly) {
     day = DigitsValue(dayPart);
     month = DigitsValue(monthPart);
     year = DigitsValue(yearPart);
@@ -54,12 +55,16 @@ bool SplitDate(std::string_view value, std::int32_t& day, std::int32_t& month, s
 }  // namespace
 
 const std::string* ErroDeData(std::string_view value) {
+  return ErroDeData(value, ClassMaskOf(value) == kDigitClass);
+}
+
+const std::string* ErroDeData(std::string_view value, bool digitsOnly) {
   const MensagensCampos& mensagens = Mensagens();
   if (value.size() != 8 && value.size() != 7) return &mensagens.tamanhoData;
   std::int32_t day = 0;
   std::int32_t month = 0;
   std::int32_t year = 0;
-  if (!SplitDate(value, day, month, year)) return &mensagens.caracteresData;
+  if (!SplitDate(value, digitsOnly, day, month, year)) return &mensagens.caracteresData;
   if (month > 12) return &mensagens.mesInvalido;
   if (day > LastDayOf(month, year)) return &mensagens.diaInvalido;
   return nullptr;

@@ -11,4 +11,7 @@ namespace validador {
 // campo de data" when a day, month or year part is not an integer.
 const std::string* ErroDeData(std::string_view value);
 
+// The same, for a caller that already knows whether the value is digits only.
+const std::string* ErroDeData(std::string_view value, bool digitsOnly);
+
 }  // namespace validador

@@ -36,42 +36,49 @@ bool TipoTitularValido(std::string_view value) {
   return IsDigit(first) || first == 'L' || first == 'O' || first == 'P' || first == 'R' || first == 'T';
 }
 
-bool IsBlanksOnly(std::string_view value) {
-  return !value.empty() && value.front() == ' ' && IsAllOf(value, kBlankClass);
-}
-
 bool DiffersFromTrimmed(std::string_view value) {
   return !value.empty() && (IsTrimmedAway(value.front()) || IsTrimmedAway(value.back()));
 }
 
+// A text field. Its value of blanks only (step 5) always differs from its trimmed
+// form or holds a non-digit, so this step's message replaces that one: no need to
+// look for blanks only first.
 void ValidaTexto(std::string_view value, const FieldPlan& field, std::string_view name,
                  const MensagensCampos& mensagens, std::string& MensagemErro) {
   if (field.digitsOnly) {
-    if (!IsAllDigits(value)) SetMessage(MensagemErro, mensagens.caracteresCampo, name);
+    if ((ClassMaskOf(value) & ~kDigitClass) != 0) SetMessage(MensagemErro, mensagens.caracteresCampo, name);
   } else if (DiffersFromTrimmed(value)) {
     SetMessage(MensagemErro, mensagens.espacosInicioFinal, name);
   }
 }
 
+// A numeric field. A blank fails the character test, which replaces the message of
+// a value of blanks only.
 void ValidaNumerico(std::string_view value, const FieldPlan& field, std::string_view name,
                     const MensagensCampos& mensagens, std::string& MensagemErro) {
-  if (HasAnyOf(value, kLetterClass | kFullStopClass | kBlankClass)) {
+  const std::uint8_t classes = ClassMaskOf(value);
+  if ((classes & (kLetterClass | kFullStopClass | kBlankClass)) != 0) {
     SetMessage(MensagemErro, mensagens.caracteresNumerico, name);
     return;
   }
   if (!value.empty() && !field.money) return;
-  if (value.find(',') != std::string_view::npos) return;
+  if ((classes & kCommaClass) != 0) return;
   if (field.emptyNumericAllowed) return;
   SetMessage(MensagemErro, mensagens.numericoVazio);
 }
 
-void ValidaCampoData(std::string_view value, const MensagensCampos& mensagens, std::string& MensagemErro) {
-  if (HasAnyOf(value, kLetterClass)) {
+// A date field. Only here can the blanks-only message of step 5 stand: eight
+// blanks end the date rule; other blanks fail its size or its conversion.
+void ValidaCampoData(std::string_view value, std::string_view name, const MensagensCampos& mensagens,
+                     std::string& MensagemErro) {
+  const std::uint8_t classes = ClassMaskOf(value);
+  if (classes == kBlankClass) SetMessage(MensagemErro, mensagens.somenteEspacos, name);
+  if ((classes & kLetterClass) != 0) {
     SetMessage(MensagemErro, mensagens.caracteresData);
     return;
   }
   if (value.empty() || value == kOitoEspacos) return;
-  if (const std::string* erro = ErroDeData(value)) SetMessage(MensagemErro, *erro);
+  if (const std::string* erro = ErroDeData(value, classes == kDigitClass)) SetMessage(MensagemErro, *erro);
 }
 
 void ValidaTipo(std::string_view value, const FieldPlan& field, std::string_view name,
@@ -84,9 +91,12 @@ void ValidaTipo(std::string_view value, const FieldPlan& field, std::string_view
       ValidaNumerico(value, field, name, mensagens, MensagemErro);
       break;
     case 'D':
-      ValidaCampoData(value, mensagens, MensagemErro);
+      ValidaCampoData(value, name, mensagens, MensagemErro);
       break;
     default:
+      if (!value.empty() && ClassMaskOf(value) == kBlankClass) {
+        SetMessage(MensagemErro, mensagens.somenteEspacos, name);
+      }
       break;
   }
 }
@@ -109,7 +119,6 @@ void ValidaCampos(const TRetorno& fields, const TLayoutCampos& layout, std::stri
       SetMessage(MensagemErro, mensagens.tamanhoCampo, name);
       continue;
     }
-    if (IsBlanksOnly(value)) SetMessage(MensagemErro, mensagens.somenteEspacos, name);
     ValidaTipo(value, field, name, mensagens, MensagemErro);
   }
 }
