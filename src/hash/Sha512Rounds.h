@@ -65,8 +65,8 @@ inline std::uint64_t SmallSigma1(std::uint64_t x) {
 // One round: d and h take their new values; the next round names the variables
 // one place on (h, a, b, c, d, e, f, g). The majority reuses b ^ c, which is the
 // a ^ b of the round before.
-[[gnu::always_inline]] inline void Round(std::uint64_t a, std::uint64_t b, std::uint64_t /*c*/, std::uint64_t& d,
-                  std::uint64_t e, std::uint64_t f, std::uint64_t g, std::uint64_t& h,
+[[gnu::always_inline]] inline void Round(std::uint64_t a, std::uint64_t b, std::uint64_t /*c*/,
+                                         std::uint64_t& d, std::uint64_t e, std::uint64_t f, std::uint64_t g, std::uint64_t& h,
                   std::uint64_t wordAndConstant, std::uint64_t& bXorC, std::uint64_t& aXorB) {
   // Choose(e, f, g) as the sum of its two halves, which never overlap.
   h += wordAndConstant + (~e & g);

@@ -12,7 +12,7 @@ namespace validador {
 
 namespace {
 
-#define SHA512_VECTOR_TARGET __attribute__((target("avx512vl,avx512f,bmi2")))
+#define SHA512_VECTOR_TARGET __attribute__((target("avx512vl,avx512f,bmi,bmi2")))
 
 SHA512_VECTOR_TARGET inline __m128i SmallSigma0(__m128i x) {
   return _mm_xor_si128(_mm_xor_si128(_mm_ror_epi64(x, 1), _mm_ror_epi64(x, 8)),

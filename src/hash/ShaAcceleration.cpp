@@ -22,7 +22,7 @@ bool CpuHasVectorRotates() {
   static const bool available = [] {
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512f") &&
-           __builtin_cpu_supports("bmi2");
+           __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2");
   }();
   return available;
 }
