@@ -25,24 +25,34 @@ constexpr std::uint64_t kSha512InitialChainState[8] = {
     0x510E527FADE682D1ull, 0x9B05688C2B3E6C1Full,
     0x1F83D9ABFB41BD6Bull, 0x5BE0CD19137E2179ull,};
 
-// The schedule of one block, each word with its round constant added.
-void ExpandSchedule(std::uint64_t (&wk)[80], const std::uint8_t* block) {
-  using namespace sha512;
-  for (int t = 0; t < 16; ++t) wk[t] = byteorder::LoadBE64(block + 8 * t);
-  for (int t = 16; t < 80; ++t) {
-    wk[t] = SmallSigma1(wk[t - 2]) + wk[t - 7] + SmallSigma0(wk[t - 15]) + wk[t - 16];
+// The schedule of one block, each word with its round constant added, computed
+// before the rounds.
+class PrecomputedSchedule {
+ public:
+  ~PrecomputedSchedule() { WipeBytes(wk_, sizeof wk_); }
+
+  void Load(const std::uint8_t* block) {
+    using namespace sha512;
+    for (int t = 0; t < 16; ++t) wk_[t] = byteorder::LoadBE64(block + 8 * t);
+    for (int t = 16; t < 80; ++t) {
+      wk_[t] = SmallSigma1(wk_[t - 2]) + wk_[t - 7] + SmallSigma0(wk_[t - 15]) + wk_[t - 16];
+    }
+    for (int t = 0; t < 80; ++t) wk_[t] += kRoundConstants[t];
   }
-  for (int t = 0; t < 80; ++t) wk[t] += kRoundConstants[t];
-}
+  template <int t>
+  std::uint64_t Word() const { return wk_[t]; }
+
+ private:
+  std::uint64_t wk_[80];
+};
 
 void PortableCompressBlocks(std::uint64_t (&chainState)[8], const std::uint8_t* blocks,
                             std::size_t count) {
-  std::uint64_t wk[80];
+  PrecomputedSchedule schedule;
   for (; count > 0; --count, blocks += 128) {
-    ExpandSchedule(wk, blocks);
-    sha512::CompressRounds(chainState, wk);
+    schedule.Load(blocks);
+    sha512::CompressRounds(chainState, schedule);
   }
-  WipeBytes(wk, sizeof wk);
 }
 
 auto CompressInto(std::uint64_t (&chainState)[8]) {

@@ -38,6 +38,8 @@ struct AlgorithmDigest {
   const char* digestOfLetters;
 };
 
+std::ostream& operator<<(std::ostream& out, const AlgorithmDigest& c) { return out << c.name; }
+
 class HashAlgorithm : public HashCommand,
                       public ::testing::WithParamInterface<AlgorithmDigest> {};
 
@@ -83,6 +85,11 @@ struct UsageCase {
   std::vector<std::string> args;
   const char* problem;
 };
+
+std::ostream& operator<<(std::ostream& out, const UsageCase& c) {
+  for (const auto& arg : c.args) out << '[' << arg << ']';
+  return out;
+}
 
 class HashUsage : public ::testing::TestWithParam<UsageCase> {};
 

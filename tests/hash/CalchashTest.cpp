@@ -45,6 +45,10 @@ struct EmptyFileDigest {
   const char* digest;
 };
 
+std::ostream& operator<<(std::ostream& out, const EmptyFileDigest& c) {
+  return out << c.algorithm;
+}
+
 class EmptyFile : public CalchashTest, public ::testing::WithParamInterface<EmptyFileDigest> {};
 
 TEST_P(EmptyFile, GivesTheDigestOfTheEmptyMessageInUppercase) {
