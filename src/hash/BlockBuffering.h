@@ -13,21 +13,6 @@
 
 namespace validador::blockbuffering {
 
-// A 64-bit bit count kept in 32-bit halves: adds 8 x size exactly.
-inline void AddBitCount(std::uint32_t& high, std::uint32_t& low, std::uint32_t size) {
-  const std::uint32_t added = size << 3;
-  high += size >> 29;
-  low += added;
-  if (low < added) ++high;
-}
-
-// A 128-bit bit count kept in 64-bit halves.
-inline void AddBitCount(std::uint64_t& high, std::uint64_t& low, std::uint32_t size) {
-  const std::uint64_t added = std::uint64_t{size} << 3;
-  low += added;
-  if (low < added) ++high;
-}
-
 // Compresses the buffered block, then empties the buffer.
 template <std::size_t B, class CompressBlocks>
 void CompressBuffer(std::uint8_t (&blockBuffer)[B], std::uint32_t& bufferIndex,

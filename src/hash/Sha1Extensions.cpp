@@ -4,17 +4,9 @@
 #include <immintrin.h>
 
 #include "hash/ShaAcceleration.h"
+#include "hash/ShaExtensionsLoad.h"
 
 namespace validador {
-
-namespace {
-
-__attribute__((target("sha,sse4.1"))) inline __m128i LoadSwapped(const std::uint8_t* at,
-                                                                 __m128i byteSwap) {
-  return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), byteSwap);
-}
-
-}  // namespace
 
 __attribute__((target("sha,sse4.1"))) void Sha1CompressBlocksWithExtensions(
     std::uint32_t (&chainState)[5], const std::uint8_t* blocks, std::size_t count) {

@@ -1,10 +1,7 @@
 #include "hash/Sha256.h"
 
-#include <algorithm>
 #include <bit>
-#include <iterator>
 
-#include "hash/BlockBuffering.h"
 #include "hash/ByteOrder.h"
 #include "hash/SelfTestVector.h"
 #include "hash/ShaAcceleration.h"
@@ -155,21 +152,18 @@ void PortableCompressBlocks(std::uint32_t (&chainState)[8], const std::uint8_t* 
   WipeBytes(w, sizeof w);
 }
 
-auto CompressInto(std::uint32_t (&chainState)[8]) {
-  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
-    if (ShaExtensionsInUse()) {
-      Sha256CompressBlocksWithExtensions(chainState, blocks, count);
-    } else {
-      PortableCompressBlocks(chainState, blocks, count);
-    }
-  };
-}
-
 }  // namespace
 
-TDCP_sha256::~TDCP_sha256() {
-  if (Initialized) Wipe();
+void Sha256Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                             std::size_t count) {
+  if (ShaExtensionsInUse()) {
+    Sha256CompressBlocksWithExtensions(chainState, blocks, count);
+  } else {
+    PortableCompressBlocks(chainState, blocks, count);
+  }
 }
+
+template class TDCP_blockhash<Sha256Layout>;
 
 bool TDCP_sha256::SelfTest() {
   return PassesSelfTest<TDCP_sha256>(
@@ -178,38 +172,8 @@ bool TDCP_sha256::SelfTest() {
        "248D6A61D20638B8E5C026930C3E6039A33CE45964FF2167F6ECEDD419DB06C1"});
 }
 
-void TDCP_sha256::Init() {
-  Wipe();
-  std::copy(std::begin(kInitialChainState), std::end(kInitialChainState), ChainState);
-  Initialized = true;
-}
+void TDCP_sha256::Init() { Start(kInitialChainState); }
 
-void TDCP_sha256::Update(const void* buffer, std::uint32_t size) {
-  if (!Initialized) RaiseNotInitialized();
-  blockbuffering::AddBitCount(BitCountHigh, BitCountLow, size);
-  blockbuffering::BufferMessage(BlockBuffer, BufferIndex,
-                                static_cast<const std::uint8_t*>(buffer), size,
-                                CompressInto(ChainState));
-}
-
-void TDCP_sha256::Final(void* digest) {
-  if (!Initialized) RaiseNotInitialized();
-  std::uint8_t trailer[8];
-  byteorder::StoreBig(trailer, BitCountHigh);
-  byteorder::StoreBig(trailer + 4, BitCountLow);
-  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, 0x80, trailer,
-                                  CompressInto(ChainState));
-  byteorder::StoreWordsBig(digest, ChainState, 8);
-  Wipe();
-}
-
-void TDCP_sha256::Wipe() {
-  BitCountHigh = 0;
-  BitCountLow = 0;
-  BufferIndex = 0;
-  WipeBytes(ChainState, sizeof ChainState);
-  WipeBytes(BlockBuffer, sizeof BlockBuffer);
-  Initialized = false;
-}
+void TDCP_sha256::Final(void* digest) { Finish(digest, 8); }
 
 }  // namespace validador

@@ -1,9 +1,6 @@
 #include "hash/Sha512.h"
 
-#include <algorithm>
-#include <iterator>
 
-#include "hash/BlockBuffering.h"
 #include "hash/ByteOrder.h"
 #include "hash/Sha512Rounds.h"
 #include "hash/SelfTestVector.h"
@@ -55,55 +52,18 @@ void PortableCompressBlocks(std::uint64_t (&chainState)[8], const std::uint8_t* 
   }
 }
 
-auto CompressInto(std::uint64_t (&chainState)[8]) {
-  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
-    if (VectorScheduleInUse()) {
-      Sha512CompressBlocksWithVectors(chainState, blocks, count);
-    } else {
-      PortableCompressBlocks(chainState, blocks, count);
-    }
-  };
-}
-
 }  // namespace
 
-TDCP_sha512base::~TDCP_sha512base() {
-  if (Initialized) Wipe();
+void Sha512Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                                  std::size_t count) {
+  if (VectorScheduleInUse()) {
+    Sha512CompressBlocksWithVectors(chainState, blocks, count);
+  } else {
+    PortableCompressBlocks(chainState, blocks, count);
+  }
 }
 
-void TDCP_sha512base::Wipe() {
-  BitCountHigh = 0;
-  BitCountLow = 0;
-  BufferIndex = 0;
-  WipeBytes(ChainState, sizeof ChainState);
-  WipeBytes(BlockBuffer, sizeof BlockBuffer);
-  Initialized = false;
-}
-
-void TDCP_sha512base::Update(const void* buffer, std::uint32_t size) {
-  if (!Initialized) RaiseNotInitialized();
-  blockbuffering::AddBitCount(BitCountHigh, BitCountLow, size);
-  blockbuffering::BufferMessage(BlockBuffer, BufferIndex,
-                                static_cast<const std::uint8_t*>(buffer), size,
-                                CompressInto(ChainState));
-}
-
-void TDCP_sha512base::Start(const std::uint64_t (&initialChainState)[8]) {
-  Wipe();
-  std::copy(std::begin(initialChainState), std::end(initialChainState), ChainState);
-  Initialized = true;
-}
-
-void TDCP_sha512base::Finish(void* digest, std::size_t wordCount) {
-  if (!Initialized) RaiseNotInitialized();
-  std::uint8_t trailer[16];
-  byteorder::StoreBig(trailer, BitCountHigh);
-  byteorder::StoreBig(trailer + 8, BitCountLow);
-  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, 0x80, trailer,
-                                  CompressInto(ChainState));
-  byteorder::StoreWordsBig(digest, ChainState, wordCount);
-  Wipe();
-}
+template class TDCP_blockhash<Sha512Layout>;
 
 constexpr std::string_view kSecondSelfTestMessage =
     "abcdefghbcdefghicdefghijdefghijkefghijklfghijklmghijklmnhijklmno"

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <utility>
 
 #include "hash/Haval.h"
 #include "hash/Md4.h"
@@ -19,14 +20,10 @@
 namespace validador {
 
 struct HashTestAccess {
-  // The class that holds the state: TDCP_sha512base for SHA-384 and SHA-512.
-  template <class Hash>
-  static auto& Holder(Hash& hash) {
-    if constexpr (std::is_base_of_v<TDCP_sha512base, Hash>) {
-      return static_cast<TDCP_sha512base&>(hash);
-    } else {
-      return hash;
-    }
+  // The shared part of any of the classes, where the state lives.
+  template <class Layout>
+  static TDCP_blockhash<Layout>& Holder(TDCP_blockhash<Layout>& hash) {
+    return hash;
   }
 
   template <class Hash>
@@ -47,22 +44,22 @@ struct HashTestAccess {
   // The bit count as (high, low); a single 64-bit count gives high 0.
   template <class Hash>
   static std::pair<std::uint64_t, std::uint64_t> BitCount(Hash& hash) {
-    auto& holder = Holder(hash);
-    if constexpr (std::is_same_v<Hash, TDCP_tiger>) {
-      return {0, holder.BitCount};
+    const auto& count = Holder(hash).Count;
+    if constexpr (requires { count.BitCount; }) {
+      return {0, count.BitCount};
     } else {
-      return {holder.BitCountHigh, holder.BitCountLow};
+      return {count.BitCountHigh, count.BitCountLow};
     }
   }
 
   template <class Hash>
   static void SetBitCount(Hash& hash, std::uint64_t high, std::uint64_t low) {
-    auto& holder = Holder(hash);
-    if constexpr (std::is_same_v<Hash, TDCP_tiger>) {
-      holder.BitCount = low;
+    auto& count = Holder(hash).Count;
+    if constexpr (requires { count.BitCount; }) {
+      count.BitCount = low;
     } else {
-      holder.BitCountHigh = static_cast<decltype(holder.BitCountHigh)>(high);
-      holder.BitCountLow = static_cast<decltype(holder.BitCountLow)>(low);
+      count.BitCountHigh = static_cast<decltype(count.BitCountHigh)>(high);
+      count.BitCountLow = static_cast<decltype(count.BitCountLow)>(low);
     }
   }
 
