@@ -127,10 +127,14 @@ int main(int argc, char** argv) {
   std::string dir = std::filesystem::temp_directory_path();
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
-    if (option == "--size") mebibytes = std::stoul(argv[i + 1]);
-    else if (option == "--runs") runs = std::stoi(argv[i + 1]);
-    else if (option == "--cli") cli = argv[i + 1];
-    else if (option == "--dir") dir = argv[i + 1];
+    if (option == "--size")
+      mebibytes = std::stoul(argv[i + 1]);
+    else if (option == "--runs")
+      runs = std::stoi(argv[i + 1]);
+    else if (option == "--cli")
+      cli = argv[i + 1];
+    else if (option == "--dir")
+      dir = argv[i + 1];
   }
   const std::string file = dir + "/validador-hash-bench.bin";
   const std::string outPath = dir + "/validador-hash-bench.out";
@@ -149,15 +153,14 @@ int main(int argc, char** argv) {
       {"ripemd128", {}},
       {"haval", {}}};
 
-  std::printf("file: %zu MiB, %d runs each, CPU time (user + system) of each process\n",
-              mebibytes, runs);
+  std::printf("file: %zu MiB, %d runs each, CPU time (user + system) of each process\n", mebibytes,
+              runs);
   std::printf("%-10s %-16s %12s %12s %10s %10s\n", "algorithm", "reference", "ours MB/s",
               "ref MB/s", "ratio", "ratio wall");
   Run({cli, "hash", "--hash", "md5", file}, outPath);  // brings the file into the cache
   const double megabytes = mebibytes * 1.048576;
   for (const auto& comparison : comparisons) {
-    const bool hasReference =
-        !comparison.reference.empty() && OnPath(comparison.reference[0]);
+    const bool hasReference = !comparison.reference.empty() && OnPath(comparison.reference[0]);
     std::vector<double> oursCpu, oursWall, refCpu, refWall;
     std::string oursDigest, refDigest;
     for (int run = 0; run < runs; ++run) {
@@ -179,8 +182,8 @@ int main(int argc, char** argv) {
       continue;
     }
     if (oursDigest != refDigest) {
-      std::printf("%-10s DIGESTS DIFFER: %s / %s\n", comparison.name.c_str(),
-                  oursDigest.c_str(), refDigest.c_str());
+      std::printf("%-10s DIGESTS DIFFER: %s / %s\n", comparison.name.c_str(), oursDigest.c_str(),
+                  refDigest.c_str());
       return 1;
     }
     std::printf("%-10s %-16s %12.0f %12.0f %10.2f %10.2f\n", comparison.name.c_str(),

@@ -23,8 +23,8 @@ template <int Pass>
   } else if constexpr (Pass == 3) {
     return (x3 & ((x1 & x2) ^ x6 ^ x0)) ^ (x1 & x4) ^ (x2 & x5) ^ x0;
   } else if constexpr (Pass == 4) {
-    return (x4 & ((x5 & ~x2) ^ (x3 & ~x6) ^ x1 ^ x6 ^ x0)) ^
-           (x3 & ((x1 & x2) ^ x5 ^ x6)) ^ (x2 & x6) ^ x0;
+    return (x4 & ((x5 & ~x2) ^ (x3 & ~x6) ^ x1 ^ x6 ^ x0)) ^ (x3 & ((x1 & x2) ^ x5 ^ x6)) ^
+           (x2 & x6) ^ x0;
   } else {
     return (x0 & ((x1 & x2 & x3) ^ ~x5)) ^ (x1 & x4) ^ (x2 & x5) ^ (x3 & x6);
   }
@@ -36,20 +36,24 @@ template <int Pass>
                                            uint32_t x2, uint32_t x1, uint32_t x0) {
   const uint32_t x[7] = {x0, x1, x2, x3, x4, x5, x6};
   constexpr const int* chosen = haval::kInputPermutations[Pass - 1];
-  return F<Pass>(x[chosen[0]], x[chosen[1]], x[chosen[2]], x[chosen[3]], x[chosen[4]],
-                 x[chosen[5]], x[chosen[6]]);
+  return F<Pass>(x[chosen[0]], x[chosen[1]], x[chosen[2]], x[chosen[3]], x[chosen[4]], x[chosen[5]],
+                 x[chosen[6]]);
 }
 
 template <int Pass, int StepIndex>
 constexpr int WordIndex() {
-  if constexpr (Pass == 1) return StepIndex;
-  else return haval::kWordOrders[Pass - 2][StepIndex];
+  if constexpr (Pass == 1)
+    return StepIndex;
+  else
+    return haval::kWordOrders[Pass - 2][StepIndex];
 }
 
 template <int Pass, int StepIndex>
 constexpr uint32_t RoundConstant() {
-  if constexpr (Pass == 1) return 0;
-  else return haval::kRoundConstants[Pass - 2][StepIndex];
+  if constexpr (Pass == 1)
+    return 0;
+  else
+    return haval::kRoundConstants[Pass - 2][StepIndex];
 }
 
 // One step: x7, the word being replaced, takes its new value.

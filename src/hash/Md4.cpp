@@ -93,16 +93,16 @@ void Compress(std::uint32_t (&chainState)[4], const std::uint8_t* block) {
 }  // namespace
 
 void Md4Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
-                             std::size_t count) {
+                               std::size_t count) {
   for (; count > 0; --count, blocks += 64) Compress(chainState, blocks);
 }
 
 template class TDCP_blockhash<Md4Layout>;
 
 bool TDCP_md4::SelfTest() {
-  return PassesSelfTest<TDCP_md4>({"abc", "A448017AAF21D8525FC10AE87AA6729D"},
-                                  {"abcdefghijklmnopqrstuvwxyz",
-                                   "D79E1C308AA5BBCDEEA8ED63DF412DA9"});
+  return PassesSelfTest<TDCP_md4>(
+      {"abc", "A448017AAF21D8525FC10AE87AA6729D"},
+      {"abcdefghijklmnopqrstuvwxyz", "D79E1C308AA5BBCDEEA8ED63DF412DA9"});
 }
 
 void TDCP_md4::Init() { Start(kInitialChainState); }

@@ -121,16 +121,16 @@ void Compress(std::uint32_t (&chainState)[4], const std::uint8_t* block) {
 }  // namespace
 
 void Md5Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
-                             std::size_t count) {
+                               std::size_t count) {
   for (; count > 0; --count, blocks += 64) Compress(chainState, blocks);
 }
 
 template class TDCP_blockhash<Md5Layout>;
 
 bool TDCP_md5::SelfTest() {
-  return PassesSelfTest<TDCP_md5>({"abc", "900150983CD24FB0D6963F7D28E17F72"},
-                                  {"abcdefghijklmnopqrstuvwxyz",
-                                   "C3FCD3D76192E4007DFB496CCA67E13B"});
+  return PassesSelfTest<TDCP_md5>(
+      {"abc", "900150983CD24FB0D6963F7D28E17F72"},
+      {"abcdefghijklmnopqrstuvwxyz", "C3FCD3D76192E4007DFB496CCA67E13B"});
 }
 
 void TDCP_md5::Init() { Start(kInitialChainState); }

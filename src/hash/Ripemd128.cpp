@@ -15,10 +15,10 @@ constexpr std::uint32_t kInitialChainState[4] = {0x67452301u, 0xEFCDAB89u, 0x98B
 
 using namespace ripemd;
 
-#define RIPEMD128_STEP(name, function, constant)                                           \
-  inline void name(std::uint32_t& a, std::uint32_t b, std::uint32_t c, std::uint32_t d,    \
-                   std::uint32_t word, int shift) {                                        \
-    a = std::rotl(a + function(b, c, d) + word + (constant), shift);                       \
+#define RIPEMD128_STEP(name, function, constant)                                        \
+  inline void name(std::uint32_t& a, std::uint32_t b, std::uint32_t c, std::uint32_t d, \
+                   std::uint32_t word, int shift) {                                     \
+    a = std::rotl(a + function(b, c, d) + word + (constant), shift);                    \
   }
 RIPEMD128_STEP(Left1, F1, 0x00000000u)
 RIPEMD128_STEP(Left2, F2, 0x5A827999u)
@@ -180,7 +180,7 @@ void Compress(std::uint32_t (&chainState)[4], const std::uint32_t (&x)[16]) {
 }  // namespace
 
 void Ripemd128Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
-                             std::size_t count) {
+                                     std::size_t count) {
   std::uint32_t x[16];
   for (; count > 0; --count, blocks += 64) {
     for (int i = 0; i < 16; ++i) x[i] = byteorder::LoadLE32(blocks + 4 * i);

@@ -10,8 +10,8 @@ namespace validador {
 
 namespace {
 
-constexpr std::uint32_t kInitialChainState[5] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu,
-                                                 0x10325476u, 0xC3D2E1F0u};
+constexpr std::uint32_t kInitialChainState[5] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu, 0x10325476u,
+                                                 0xC3D2E1F0u};
 
 using namespace ripemd;
 
@@ -22,9 +22,9 @@ inline void Step(std::uint32_t& a, std::uint32_t& c, std::uint32_t e, std::uint3
   c = std::rotl(c, 10);
 }
 
-#define RIPEMD160_STEP(name, function, constant)                                          \
-  inline void name(std::uint32_t& a, std::uint32_t b, std::uint32_t& c, std::uint32_t d,  \
-                   std::uint32_t e, std::uint32_t word, int shift) {                      \
+#define RIPEMD160_STEP(name, function, constant)                                         \
+  inline void name(std::uint32_t& a, std::uint32_t b, std::uint32_t& c, std::uint32_t d, \
+                   std::uint32_t e, std::uint32_t word, int shift) {                     \
     Step(a, c, e, function(b, c, d), word + (constant), shift);                          \
   }
 RIPEMD160_STEP(Left1, F1, 0x00000000u)
@@ -40,8 +40,8 @@ RIPEMD160_STEP(Right5, F1, 0x00000000u)
 #undef RIPEMD160_STEP
 
 void Compress(std::uint32_t (&chainState)[5], const std::uint32_t (&x)[16]) {
-  std::uint32_t al = chainState[0], bl = chainState[1], cl = chainState[2],
-                dl = chainState[3], el = chainState[4];
+  std::uint32_t al = chainState[0], bl = chainState[1], cl = chainState[2], dl = chainState[3],
+                el = chainState[4];
   std::uint32_t ar = al, br = bl, cr = cl, dr = dl, er = el;
 
   Left1(al, bl, cl, dl, el, x[0], 11);
@@ -225,7 +225,7 @@ void Compress(std::uint32_t (&chainState)[5], const std::uint32_t (&x)[16]) {
 }  // namespace
 
 void Ripemd160Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
-                             std::size_t count) {
+                                     std::size_t count) {
   std::uint32_t x[16];
   for (; count > 0; --count, blocks += 64) {
     for (int i = 0; i < 16; ++i) x[i] = byteorder::LoadLE32(blocks + 4 * i);

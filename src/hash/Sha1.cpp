@@ -10,8 +10,8 @@ namespace validador {
 
 namespace {
 
-constexpr std::uint32_t kInitialChainState[5] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu,
-                                                 0x10325476u, 0xC3D2E1F0u};
+constexpr std::uint32_t kInitialChainState[5] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu, 0x10325476u,
+                                                 0xC3D2E1F0u};
 
 // One step: e takes the new value, b turns by 30; the next step names the
 // variables one place on (e, a, b, c, d).
@@ -149,7 +149,7 @@ void PortableCompressBlocks(std::uint32_t (&chainState)[5], const std::uint8_t* 
 }  // namespace
 
 void Sha1Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
-                             std::size_t count) {
+                                std::size_t count) {
   if (ShaExtensionsInUse()) {
     Sha1CompressBlocksWithExtensions(chainState, blocks, count);
   } else {
@@ -160,10 +160,9 @@ void Sha1Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint
 template class TDCP_blockhash<Sha1Layout>;
 
 bool TDCP_sha1::SelfTest() {
-  return PassesSelfTest<TDCP_sha1>(
-      {"abc", "A9993E364706816ABA3E25717850C26C9CD0D89D"},
-      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
-       "84983E441C3BD26EBAAE4AA1F95129E5E54670F1"});
+  return PassesSelfTest<TDCP_sha1>({"abc", "A9993E364706816ABA3E25717850C26C9CD0D89D"},
+                                   {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+                                    "84983E441C3BD26EBAAE4AA1F95129E5E54670F1"});
 }
 
 void TDCP_sha1::Init() { Start(kInitialChainState); }

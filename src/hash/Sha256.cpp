@@ -12,7 +12,8 @@ namespace {
 
 constexpr std::uint32_t kInitialChainState[8] = {
     0x6A09E667u, 0xBB67AE85u, 0x3C6EF372u, 0xA54FF53Au,
-    0x510E527Fu, 0x9B05688Cu, 0x1F83D9ABu, 0x5BE0CD19u,};
+    0x510E527Fu, 0x9B05688Cu, 0x1F83D9ABu, 0x5BE0CD19u,
+};
 
 constexpr std::uint32_t kRoundConstants[64] = {
     0x428A2F98u, 0x71374491u, 0xB5C0FBCFu, 0xE9B5DBA5u,
@@ -30,7 +31,8 @@ constexpr std::uint32_t kRoundConstants[64] = {
     0x19A4C116u, 0x1E376C08u, 0x2748774Cu, 0x34B0BCB5u,
     0x391C0CB3u, 0x4ED8AA4Au, 0x5B9CCA4Fu, 0x682E6FF3u,
     0x748F82EEu, 0x78A5636Fu, 0x84C87814u, 0x8CC70208u,
-    0x90BEFFFAu, 0xA4506CEBu, 0xBEF9A3F7u, 0xC67178F2u,};
+    0x90BEFFFAu, 0xA4506CEBu, 0xBEF9A3F7u, 0xC67178F2u,
+};
 
 inline std::uint32_t BigSigma0(std::uint32_t x) {
   return std::rotr(x, 2) ^ std::rotr(x, 13) ^ std::rotr(x, 22);
@@ -154,8 +156,8 @@ void PortableCompressBlocks(std::uint32_t (&chainState)[8], const std::uint8_t* 
 
 }  // namespace
 
-void Sha256Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
-                             std::size_t count) {
+void Sha256Layout::CompressBlocks(Word (&chainState)[kChainWords],
+                                 const std::uint8_t* blocks, std::size_t count) {
   if (ShaExtensionsInUse()) {
     Sha256CompressBlocksWithExtensions(chainState, blocks, count);
   } else {

@@ -14,13 +14,15 @@ constexpr std::uint64_t kSha384InitialChainState[8] = {
     0xCBBB9D5DC1059ED8ull, 0x629A292A367CD507ull,
     0x9159015A3070DD17ull, 0x152FECD8F70E5939ull,
     0x67332667FFC00B31ull, 0x8EB44A8768581511ull,
-    0xDB0C2E0D64F98FA7ull, 0x47B5481DBEFA4FA4ull,};
+    0xDB0C2E0D64F98FA7ull, 0x47B5481DBEFA4FA4ull,
+};
 
 constexpr std::uint64_t kSha512InitialChainState[8] = {
     0x6A09E667F3BCC908ull, 0xBB67AE8584CAA73Bull,
     0x3C6EF372FE94F82Bull, 0xA54FF53A5F1D36F1ull,
     0x510E527FADE682D1ull, 0x9B05688C2B3E6C1Full,
-    0x1F83D9ABFB41BD6Bull, 0x5BE0CD19137E2179ull,};
+    0x1F83D9ABFB41BD6Bull, 0x5BE0CD19137E2179ull,
+};
 
 // The schedule of one block, each word with its round constant added, computed
 // before the rounds.
@@ -54,8 +56,8 @@ void PortableCompressBlocks(std::uint64_t (&chainState)[8], const std::uint8_t* 
 
 }  // namespace
 
-void Sha512Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
-                                  std::size_t count) {
+void Sha512Layout::CompressBlocks(Word (&chainState)[kChainWords],
+                                 const std::uint8_t* blocks, std::size_t count) {
   if (VectorScheduleInUse()) {
     Sha512CompressBlocksWithVectors(chainState, blocks, count);
   } else {

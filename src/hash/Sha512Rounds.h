@@ -51,7 +51,8 @@ constexpr std::uint64_t kRoundConstants[80] = {
     0x28DB77F523047D84ull, 0x32CAAB7B40C72493ull,
     0x3C9EBE0A15C9BEBCull, 0x431D67C49C100D4Cull,
     0x4CC5D4BECB3E42B6ull, 0x597F299CFC657E2Aull,
-    0x5FCB6FAB3AD6FAECull, 0x6C44198C4A475817ull,};
+    0x5FCB6FAB3AD6FAECull, 0x6C44198C4A475817ull,
+};
 
 [[gnu::always_inline]] inline std::uint64_t BigSigma0(std::uint64_t x) {
   return std::rotr(x, 28) ^ std::rotr(x, 34) ^ std::rotr(x, 39);

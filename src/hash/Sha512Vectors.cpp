@@ -20,7 +20,6 @@ namespace validador {
 
 namespace {
 
-
 inline __m128i SmallSigma0(__m128i x) {
   return _mm_xor_si128(_mm_xor_si128(_mm_ror_epi64(x, 1), _mm_ror_epi64(x, 8)),
                        _mm_srli_epi64(x, 7));
@@ -43,8 +42,8 @@ class InterleavedSchedule {
     const __m128i byteSwap = _mm_set_epi64x(0x08090A0B0C0D0E0FLL, 0x0001020304050607LL);
 #pragma GCC unroll 8
     for (int i = 0; i < 8; ++i) {
-      x_[i] = _mm_shuffle_epi8(
-          _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)), byteSwap);
+      x_[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)),
+                               byteSwap);
       StorePlusConstants(2 * i, x_[i]);
     }
   }
@@ -78,16 +77,14 @@ class InterleavedSchedule {
 
 }  // namespace
 
-void Sha512CompressBlocksWithVectors(std::uint64_t (&chainState)[8],
-                                                          const std::uint8_t* blocks,
-                                                          std::size_t count) {
+void Sha512CompressBlocksWithVectors(std::uint64_t (&chainState)[8], const std::uint8_t* blocks,
+                                     std::size_t count) {
   InterleavedSchedule schedule;
   for (; count > 0; --count, blocks += 128) {
     schedule.Load(blocks);
     sha512::CompressRounds(chainState, schedule);
   }
 }
-
 
 }  // namespace validador
 

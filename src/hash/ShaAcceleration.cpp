@@ -27,9 +27,7 @@ bool CpuHasVectorRotates() {
   return available;
 }
 
-void ForcePortableSha(bool portable) {
-  portableForced.store(portable, std::memory_order_relaxed);
-}
+void ForcePortableSha(bool portable) { portableForced.store(portable, std::memory_order_relaxed); }
 
 bool ShaExtensionsInUse() {
   return CpuHasShaExtensions() && !portableForced.load(std::memory_order_relaxed);

@@ -1,6 +1,5 @@
 #include "hash/Tiger.h"
 
-
 #include "hash/ByteOrder.h"
 #include "hash/SelfTestVector.h"
 #include "hash/TigerTables.h"
@@ -26,8 +25,8 @@ inline void Step(std::uint64_t& a, std::uint64_t& b, std::uint64_t& c, std::uint
 }
 
 // Eight steps over the eight message words, the roles of a, b and c turning.
-inline void Pass(std::uint64_t& a, std::uint64_t& b, std::uint64_t& c,
-                 const std::uint64_t (&x)[8], std::uint64_t multiplier) {
+inline void Pass(std::uint64_t& a, std::uint64_t& b, std::uint64_t& c, const std::uint64_t (&x)[8],
+                 std::uint64_t multiplier) {
   Step(a, b, c, x[0], multiplier);
   Step(b, c, a, x[1], multiplier);
   Step(c, a, b, x[2], multiplier);

@@ -40,8 +40,7 @@ struct AlgorithmDigest {
 
 std::ostream& operator<<(std::ostream& out, const AlgorithmDigest& c) { return out << c.name; }
 
-class HashAlgorithm : public HashCommand,
-                      public ::testing::WithParamInterface<AlgorithmDigest> {};
+class HashAlgorithm : public HashCommand, public ::testing::WithParamInterface<AlgorithmDigest> {};
 
 TEST_P(HashAlgorithm, DigestsWithTheNamedAlgorithm) {
   const std::string letters = dir.Write("letras.txt", "abcdefghijklmnopqrstuvwxyz");
@@ -57,13 +56,15 @@ TEST_P(HashAlgorithm, DigestsWithTheNamedAlgorithm) {
 INSTANTIATE_TEST_SUITE_P(
     EveryAlgorithm, HashAlgorithm,
     ::testing::Values(
-        AlgorithmDigest{"haval", "1A1DC8099BDAA7F35B4DA4E805F1A28FEE909D8DEE920198185CBCAED8A10A8D"},
+        AlgorithmDigest{"haval",
+                        "1A1DC8099BDAA7F35B4DA4E805F1A28FEE909D8DEE920198185CBCAED8A10A8D"},
         AlgorithmDigest{"md4", "D79E1C308AA5BBCDEEA8ED63DF412DA9"},
         AlgorithmDigest{"md5", "C3FCD3D76192E4007DFB496CCA67E13B"},
         AlgorithmDigest{"ripemd128", "FD2AA607F71DC8F510714922B371834E"},
         AlgorithmDigest{"ripemd160", "F71C27109C692C1B56BBDCEB5B9D2865B3708DBC"},
         AlgorithmDigest{"sha1", "32D10C7B8CF96570CA04CE37F2A19D84240D3A89"},
-        AlgorithmDigest{"sha256", "71C480DF93D6AE2F1EFAD1447C66C9525E316218CF51FC8D9ED832F2DAF18B73"},
+        AlgorithmDigest{"sha256",
+                        "71C480DF93D6AE2F1EFAD1447C66C9525E316218CF51FC8D9ED832F2DAF18B73"},
         AlgorithmDigest{"sha384",
                         "FEB67349DF3DB6F5924815D6C3DC133F091809213731FE5C7B5F4999E463479F"
                         "F2877F5F2936FA63BB43784B12F3EBB4"},
@@ -77,7 +78,8 @@ TEST_F(HashCommand, UnreadableFileGetsAnEmptyLineAndExitStatusOne) {
   const std::string missing = dir.File("falta.txt");
   const auto result = RunProcess(kCli, {"hash", "--hash", "sha1", missing, abc});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.out, "  " + missing + "\nA9993E364706816ABA3E25717850C26C9CD0D89D  " + abc + "\n");
+  EXPECT_EQ(result.out,
+            "  " + missing + "\nA9993E364706816ABA3E25717850C26C9CD0D89D  " + abc + "\n");
   EXPECT_EQ(result.err, "Impossível ler o arquivo: " + missing + "\n");
 }
 

@@ -1,15 +1,13 @@
-#include "hash/Calchash.h"
-
 #include <dirent.h>
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "HashTestSupport.h"
+#include "hash/Calchash.h"
 #include "hash/DCPhash.h"
 #include "hash/TComponent.h"
 #include "layout/Errors.h"
@@ -45,9 +43,7 @@ struct EmptyFileDigest {
   const char* digest;
 };
 
-std::ostream& operator<<(std::ostream& out, const EmptyFileDigest& c) {
-  return out << c.algorithm;
-}
+std::ostream& operator<<(std::ostream& out, const EmptyFileDigest& c) { return out << c.algorithm; }
 
 class EmptyFile : public CalchashTest, public ::testing::WithParamInterface<EmptyFileDigest> {};
 
@@ -62,13 +58,15 @@ TEST_P(EmptyFile, GivesTheDigestOfTheEmptyMessageInUppercase) {
 INSTANTIATE_TEST_SUITE_P(
     EveryAlgorithm, EmptyFile,
     ::testing::Values(
-        EmptyFileDigest{"haval", "5981D3F8CCE7F5674752595F4AD24C184BA1C738C986D4D2EDDF2BD86C3F8679"},
+        EmptyFileDigest{"haval",
+                        "5981D3F8CCE7F5674752595F4AD24C184BA1C738C986D4D2EDDF2BD86C3F8679"},
         EmptyFileDigest{"md4", "31D6CFE0D16AE931B73C59D7E0C089C0"},
         EmptyFileDigest{"md5", "D41D8CD98F00B204E9800998ECF8427E"},
         EmptyFileDigest{"ripemd128", "CDF26213A150DC3ECB610F18F6B38B46"},
         EmptyFileDigest{"ripemd160", "9C1185A5C5E9FC54612808977EE8F548B2258D31"},
         EmptyFileDigest{"sha1", "DA39A3EE5E6B4B0D3255BFEF95601890AFD80709"},
-        EmptyFileDigest{"sha256", "E3B0C44298FC1C149AFBF4C8996FB92427AE41E4649B934CA495991B7852B855"},
+        EmptyFileDigest{"sha256",
+                        "E3B0C44298FC1C149AFBF4C8996FB92427AE41E4649B934CA495991B7852B855"},
         EmptyFileDigest{"sha384",
                         "38B060A751AC96384CD9327EB1B1E36A21FDB71114BE07434C0CC7BF63F6E1DA"
                         "274EDEBFE76F65FBD51AD2F14898B95B"},
@@ -120,8 +118,16 @@ TEST_F(CalchashTest, OnlyTheExactLowerCaseNamesSelectAnAlgorithm) {
 }
 
 TEST_F(CalchashTest, NamesSelectTheirClasses) {
-  const char* algorithms[] = {"Haval (256bit, 5 passes)", "MD4", "MD5", "RipeMD-128",
-                              "RipeMD-160", "SHA1", "SHA256", "SHA384", "SHA512", "Tiger"};
+  const char* algorithms[] = {"Haval (256bit, 5 passes)",
+                              "MD4",
+                              "MD5",
+                              "RipeMD-128",
+                              "RipeMD-160",
+                              "SHA1",
+                              "SHA256",
+                              "SHA384",
+                              "SHA512",
+                              "Tiger"};
   for (std::size_t i = 0; i < kAlgorithmNames.size(); ++i) {
     TDCP_hash* hash = CreateHashComponent(kAlgorithmNames[i], &owner);
     ASSERT_NE(hash, nullptr);

@@ -1,14 +1,13 @@
 // The framework: class-level answers, properties, calling order and wiping,
 // shown on every one of the ten classes and on the abstract class itself.
 
-#include "hash/DCPhash.h"
-
 #include <gtest/gtest.h>
 
 #include <new>
 
 #include "HashTestAccess.h"
 #include "HashTestSupport.h"
+#include "hash/DCPhash.h"
 #include "hash/TComponent.h"
 
 namespace validador {

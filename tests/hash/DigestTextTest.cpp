@@ -1,6 +1,6 @@
-#include "hash/DigestText.h"
-
 #include <gtest/gtest.h>
+
+#include "hash/DigestText.h"
 
 namespace validador {
 namespace {

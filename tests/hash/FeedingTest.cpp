@@ -25,8 +25,8 @@ TYPED_TEST_SUITE(Feeding, AllHashClasses);
 
 // Piece sizes around the block sizes (64 and 128) and the stream block (8192).
 const std::vector<std::vector<std::size_t>> kPieceSizes = {
-    {1}, {3, 61}, {55}, {56}, {63}, {64}, {65}, {111, 17}, {117}, {118},
-    {127}, {128}, {129}, {200, 1, 56}, {8191}, {8192}, {8193}, {20000}};
+    {1},   {3, 61}, {55},  {56},  {63},         {64},   {65},   {111, 17}, {117},
+    {118}, {127},   {128}, {129}, {200, 1, 56}, {8191}, {8192}, {8193},    {20000}};
 
 TYPED_TEST(Feeding, PiecesOfAwkwardSizesEqualTheWholeMessage) {
   const std::string message = hashtest::PseudoRandomBytes(20011, 7);
@@ -61,10 +61,8 @@ TYPED_TEST(Feeding, UpdateStreamReadsInBlocksOf8192) {
     std::uint64_t size;
     std::vector<std::uint32_t> reads;
   };
-  const Case cases[] = {{100, 0, {}},
-                        {8192, 8192, {8192}},
-                        {9000, 8193, {8192, 1}},
-                        {20000, 16384, {8192, 8192}}};
+  const Case cases[] = {
+      {100, 0, {}}, {8192, 8192, {8192}}, {9000, 8193, {8192, 1}}, {20000, 16384, {8192, 8192}}};
   for (const auto& c : cases) {
     const std::string bytes = hashtest::PseudoRandomBytes(c.streamBytes, 3);
     CountingStream stream(bytes);

@@ -27,7 +27,9 @@ struct HashTestAccess {
   }
 
   template <class Hash>
-  static std::uint32_t BufferIndex(Hash& hash) { return Holder(hash).BufferIndex; }
+  static std::uint32_t BufferIndex(Hash& hash) {
+    return Holder(hash).BufferIndex;
+  }
 
   template <class Hash>
   static std::span<const std::uint8_t> ChainState(Hash& hash) {

@@ -25,8 +25,8 @@
 namespace validador::hashtest {
 
 using AllHashClasses =
-    ::testing::Types<TDCP_md4, TDCP_md5, TDCP_ripemd128, TDCP_ripemd160, TDCP_sha1,
-                     TDCP_sha256, TDCP_sha384, TDCP_sha512, TDCP_tiger, TDCP_haval>;
+    ::testing::Types<TDCP_md4, TDCP_md5, TDCP_ripemd128, TDCP_ripemd160, TDCP_sha1, TDCP_sha256,
+                     TDCP_sha384, TDCP_sha512, TDCP_tiger, TDCP_haval>;
 
 // The digest of `message` fed in one Update, as text.
 inline std::string DigestOf(TDCP_hash& hash, std::string_view message) {

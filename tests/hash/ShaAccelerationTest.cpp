@@ -1,11 +1,10 @@
 // The faster SHA compressions (SHA extensions, vector schedule) and the portable
 // ones give identical digests.
 
-#include "hash/ShaAcceleration.h"
-
 #include <gtest/gtest.h>
 
 #include "HashTestSupport.h"
+#include "hash/ShaAcceleration.h"
 
 namespace validador {
 namespace {

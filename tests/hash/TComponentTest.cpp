@@ -1,9 +1,9 @@
-#include "hash/TComponent.h"
-
 #include <gtest/gtest.h>
 
 #include <thread>
 #include <vector>
+
+#include "hash/TComponent.h"
 
 namespace validador {
 namespace {
@@ -47,7 +47,10 @@ TEST(TComponent, ComponentDestroyedAloneLeavesItsOwnersList) {
 
 TEST(TComponent, ComponentWithoutOwnerIsOnItsOwn) {
   int destroyed = 0;
-  { Tracked alone(nullptr, destroyed); EXPECT_EQ(alone.Owner(), nullptr); }
+  {
+    Tracked alone(nullptr, destroyed);
+    EXPECT_EQ(alone.Owner(), nullptr);
+  }
   EXPECT_EQ(destroyed, 1);
 }
 

@@ -1,10 +1,9 @@
-#include "hash/TFileStream.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "HashTestSupport.h"
+#include "hash/TFileStream.h"
 #include "layout/Errors.h"
 #include "support/TempDir.h"
 

@@ -35,15 +35,14 @@ TEST(Tiger, WritesEachResultWordLeastSignificantByteFirst) {
       expected += DigestText(&value, 1);
     }
   }
-  EXPECT_EQ(DigestOf<TDCP_tiger>(
-                "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+-"),
-            expected);
+  EXPECT_EQ(
+      DigestOf<TDCP_tiger>("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+-"),
+      expected);
 }
 
 TEST(Haval, WithThePublishedPadByteGivesPublishedHaval256Pass5) {
   PublishedHaval haval;
-  EXPECT_EQ(haval.DigestOf(""),
-            "BE417BB4DD5CFB76C7126F4F8EEB1553A449039307B1A3CD451DBFDC0FBBE330");
+  EXPECT_EQ(haval.DigestOf(""), "BE417BB4DD5CFB76C7126F4F8EEB1553A449039307B1A3CD451DBFDC0FBBE330");
   EXPECT_EQ(haval.DigestOf("The quick brown fox jumps over the lazy dog"),
             "B89C551CDFE2E06DBD4CEA2BE1BC7D557416C58EBB4D07CBC94E49F710C55BE4");
 }
