@@ -8,6 +8,7 @@
 #include "HashTestAccess.h"
 #include "HashTestSupport.h"
 #include "hash/DCPhash.h"
+#include "hash/SelfTestVector.h"
 #include "hash/TComponent.h"
 
 namespace validador {
@@ -171,6 +172,15 @@ TEST(AbstractHash, Sha512BaseKeepsTheAbstractAnswers) {
   base.Init();  // does nothing: the base has no initial words
   EXPECT_FALSE(base.IsInitialized());
   EXPECT_THROW(base.Update("x", 1), EDCP_hash);
+}
+
+TEST(SelfTest, FailsWhenEitherDigestDiffers) {
+  const SelfTestVector abc{"abc", "900150983CD24FB0D6963F7D28E17F72"};
+  const SelfTestVector empty{"", "D41D8CD98F00B204E9800998ECF8427E"};
+  const SelfTestVector wrong{"abc", "900150983CD24FB0D6963F7D28E17F73"};
+  EXPECT_TRUE(PassesSelfTest<TDCP_md5>(abc, empty));
+  EXPECT_FALSE(PassesSelfTest<TDCP_md5>(wrong, empty));
+  EXPECT_FALSE(PassesSelfTest<TDCP_md5>(abc, wrong));
 }
 
 TEST(Sha384AndSha512, DifferInTheirInitialWords) {
