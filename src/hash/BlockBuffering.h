@@ -28,6 +28,7 @@ void CompressBuffer(std::uint8_t (&blockBuffer)[B], std::uint32_t& bufferIndex,
 template <std::size_t B, class CompressBlocks>
 void BufferMessage(std::uint8_t (&blockBuffer)[B], std::uint32_t& bufferIndex,
                    const std::uint8_t* message, std::uint32_t size, CompressBlocks compressBlocks) {
+  if (size == 0) return;  // the message may then be a null pointer
   if (bufferIndex > 0) {
     const std::uint32_t room = static_cast<std::uint32_t>(B) - bufferIndex;
     if (size < room) {
