@@ -13,21 +13,6 @@
 
 namespace validador::blockbuffering {
 
-// A 64-bit bit count kept in 32-bit halves: adds 8 x size exactly.
-inline void AddBitCount(std::uint32_t& high, std::uint32_t& low, std::uint32_t size) {
-  const std::uint32_t added = size << 3;
-  high += size >> 29;
-  low += added;
-  if (low < added) ++high;
-}
-
-// A 128-bit bit count kept in 64-bit halves.
-inline void AddBitCount(std::uint64_t& high, std::uint64_t& low, std::uint32_t size) {
-  const std::uint64_t added = std::uint64_t{size} << 3;
-  low += added;
-  if (low < added) ++high;
-}
-
 // Compresses the buffered block, then empties the buffer.
 template <std::size_t B, class CompressBlocks>
 void CompressBuffer(std::uint8_t (&blockBuffer)[B], std::uint32_t& bufferIndex,
@@ -42,8 +27,8 @@ void CompressBuffer(std::uint8_t (&blockBuffer)[B], std::uint32_t& bufferIndex,
 // `compressBlocks(const std::uint8_t* blocks, std::size_t count)`.
 template <std::size_t B, class CompressBlocks>
 void BufferMessage(std::uint8_t (&blockBuffer)[B], std::uint32_t& bufferIndex,
-                   const std::uint8_t* message, std::uint32_t size,
-                   CompressBlocks compressBlocks) {
+                   const std::uint8_t* message, std::uint32_t size, CompressBlocks compressBlocks) {
+  if (size == 0) return;  // the message may then be a null pointer
   if (bufferIndex > 0) {
     const std::uint32_t room = static_cast<std::uint32_t>(B) - bufferIndex;
     if (size < room) {

@@ -10,8 +10,10 @@ namespace validador::byteorder {
 
 template <class Word>
 inline Word Swapped(Word word) {
-  if constexpr (sizeof(Word) == 4) return __builtin_bswap32(word);
-  else return __builtin_bswap64(word);
+  if constexpr (sizeof(Word) == 4)
+    return __builtin_bswap32(word);
+  else
+    return __builtin_bswap64(word);
 }
 
 template <class Word>

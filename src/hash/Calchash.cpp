@@ -26,11 +26,10 @@ namespace {
 // The classes in the order of kAlgorithmNames.
 const TDCP_hashclass* ClassAt(std::size_t index) {
   static const TDCP_hashclass* const classes[kAlgorithmNames.size()] = {
-      &HashClassOf<TDCP_haval>(),     &HashClassOf<TDCP_md4>(),
-      &HashClassOf<TDCP_md5>(),       &HashClassOf<TDCP_ripemd128>(),
-      &HashClassOf<TDCP_ripemd160>(), &HashClassOf<TDCP_sha1>(),
-      &HashClassOf<TDCP_sha256>(),    &HashClassOf<TDCP_sha384>(),
-      &HashClassOf<TDCP_sha512>(),    &HashClassOf<TDCP_tiger>()};
+      &HashClassOf<TDCP_haval>(),     &HashClassOf<TDCP_md4>(),       &HashClassOf<TDCP_md5>(),
+      &HashClassOf<TDCP_ripemd128>(), &HashClassOf<TDCP_ripemd160>(), &HashClassOf<TDCP_sha1>(),
+      &HashClassOf<TDCP_sha256>(),    &HashClassOf<TDCP_sha384>(),    &HashClassOf<TDCP_sha512>(),
+      &HashClassOf<TDCP_tiger>()};
   return classes[index];
 }
 
@@ -42,8 +41,8 @@ std::string UnknownAlgorithmMessage(std::string_view algorithmName) {
     names += names.empty() ? "" : ", ";
     names += name;
   }
-  return "Algoritmo de hash desconhecido: \"" + std::string(algorithmName) + namesIntro +
-         names + ".";
+  return "Algoritmo de hash desconhecido: \"" + std::string(algorithmName) + namesIntro + names +
+         ".";
 }
 
 std::string DigestOfStream(TDCP_hash& hash, TStream& stream) {
@@ -70,8 +69,8 @@ TDCP_hash* CreateHashComponent(std::string_view algorithmName, TComponent* owner
   return hashClass != nullptr ? hashClass->Create(owner) : nullptr;
 }
 
-std::string Calchash(const std::string& fileName, std::string_view algorithmName,
-                     TComponent* owner, HashNotifier* notifier) {
+std::string Calchash(const std::string& fileName, std::string_view algorithmName, TComponent* owner,
+                     HashNotifier* notifier) {
   std::optional<TFileStream> stream;
   try {
     stream.emplace(fileName);

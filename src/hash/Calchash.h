@@ -13,8 +13,7 @@ struct TDCP_hashclass;
 
 // The ten algorithm names, in the order in which a name is matched.
 inline constexpr std::array<std::string_view, 10> kAlgorithmNames = {
-    "haval", "md4", "md5", "ripemd128", "ripemd160",
-    "sha1",  "sha256", "sha384", "sha512", "tiger"};
+    "haval", "md4", "md5", "ripemd128", "ripemd160", "sha1", "sha256", "sha384", "sha512", "tiger"};
 
 // True for exactly one of the ten names (case-sensitive, no blanks).
 bool IsAlgorithmName(std::string_view name);
@@ -40,7 +39,7 @@ TDCP_hash* CreateHashComponent(std::string_view algorithmName, TComponent* owner
 // that is none of the ten throws validador::Exception after the file is released.
 // A read error after opening throws EInOutError. The component created belongs to
 // `owner`; with no owner, it is destroyed before Calchash returns.
-std::string Calchash(const std::string& fileName, std::string_view algorithmName,
-                     TComponent* owner, HashNotifier* notifier);
+std::string Calchash(const std::string& fileName, std::string_view algorithmName, TComponent* owner,
+                     HashNotifier* notifier);
 
 }  // namespace validador

@@ -39,8 +39,7 @@ struct TDCP_hashclass {
 template <class HashClass>
 const TDCP_hashclass& HashClassOf() {
   static const TDCP_hashclass descriptor{
-      &HashClass::GetId, &HashClass::GetAlgorithm, &HashClass::GetHashSize,
-      &HashClass::SelfTest,
+      &HashClass::GetId, &HashClass::GetAlgorithm, &HashClass::GetHashSize, &HashClass::SelfTest,
       [](TComponent* owner) -> TDCP_hash* { return new HashClass(owner); }};
   return descriptor;
 }

@@ -1,10 +1,7 @@
 #include "hash/Haval.h"
 
-#include <algorithm>
 #include <bit>
-#include <iterator>
 
-#include "hash/BlockBuffering.h"
 #include "hash/ByteOrder.h"
 #include "hash/HavalTables.h"
 #include "hash/SelfTestVector.h"
@@ -26,8 +23,8 @@ template <int Pass>
   } else if constexpr (Pass == 3) {
     return (x3 & ((x1 & x2) ^ x6 ^ x0)) ^ (x1 & x4) ^ (x2 & x5) ^ x0;
   } else if constexpr (Pass == 4) {
-    return (x4 & ((x5 & ~x2) ^ (x3 & ~x6) ^ x1 ^ x6 ^ x0)) ^
-           (x3 & ((x1 & x2) ^ x5 ^ x6)) ^ (x2 & x6) ^ x0;
+    return (x4 & ((x5 & ~x2) ^ (x3 & ~x6) ^ x1 ^ x6 ^ x0)) ^ (x3 & ((x1 & x2) ^ x5 ^ x6)) ^
+           (x2 & x6) ^ x0;
   } else {
     return (x0 & ((x1 & x2 & x3) ^ ~x5)) ^ (x1 & x4) ^ (x2 & x5) ^ (x3 & x6);
   }
@@ -39,20 +36,24 @@ template <int Pass>
                                            uint32_t x2, uint32_t x1, uint32_t x0) {
   const uint32_t x[7] = {x0, x1, x2, x3, x4, x5, x6};
   constexpr const int* chosen = haval::kInputPermutations[Pass - 1];
-  return F<Pass>(x[chosen[0]], x[chosen[1]], x[chosen[2]], x[chosen[3]], x[chosen[4]],
-                 x[chosen[5]], x[chosen[6]]);
+  return F<Pass>(x[chosen[0]], x[chosen[1]], x[chosen[2]], x[chosen[3]], x[chosen[4]], x[chosen[5]],
+                 x[chosen[6]]);
 }
 
 template <int Pass, int StepIndex>
 constexpr int WordIndex() {
-  if constexpr (Pass == 1) return StepIndex;
-  else return haval::kWordOrders[Pass - 2][StepIndex];
+  if constexpr (Pass == 1)
+    return StepIndex;
+  else
+    return haval::kWordOrders[Pass - 2][StepIndex];
 }
 
 template <int Pass, int StepIndex>
 constexpr uint32_t RoundConstant() {
-  if constexpr (Pass == 1) return 0;
-  else return haval::kRoundConstants[Pass - 2][StepIndex];
+  if constexpr (Pass == 1)
+    return 0;
+  else
+    return haval::kRoundConstants[Pass - 2][StepIndex];
 }
 
 // One step: x7, the word being replaced, takes its new value.
@@ -243,8 +244,11 @@ void Compress(uint32_t (&chainState)[8], const uint32_t (&w)[32]) {
   chainState[7] += t7;
 }
 
-void CompressBlocks(uint32_t (&chainState)[8], const std::uint8_t* blocks, std::size_t count) {
-  uint32_t w[32];
+}  // namespace
+
+void HavalLayout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                                 std::size_t count) {
+  std::uint32_t w[32];
   for (; count > 0; --count, blocks += 128) {
     for (int i = 0; i < 32; ++i) w[i] = byteorder::LoadLE32(blocks + 4 * i);
     Compress(chainState, w);
@@ -252,17 +256,7 @@ void CompressBlocks(uint32_t (&chainState)[8], const std::uint8_t* blocks, std::
   WipeBytes(w, sizeof w);
 }
 
-auto CompressInto(uint32_t (&chainState)[8]) {
-  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
-    CompressBlocks(chainState, blocks, count);
-  };
-}
-
-}  // namespace
-
-TDCP_haval::~TDCP_haval() {
-  if (Initialized) Wipe();
-}
+template class TDCP_blockhash<HavalLayout>;
 
 bool TDCP_haval::SelfTest() {
   return PassesSelfTest<TDCP_haval>(
@@ -272,42 +266,8 @@ bool TDCP_haval::SelfTest() {
        "C5647FC6C1877FFF96742F27E9266B6874894F41A08F5913033D9D532AEDDB39"});
 }
 
-void TDCP_haval::Init() {
-  Wipe();
-  std::copy(std::begin(haval::kInitialWords), std::end(haval::kInitialWords), ChainState);
-  Initialized = true;
-}
+void TDCP_haval::Init() { Start(haval::kInitialWords); }
 
-void TDCP_haval::Update(const void* buffer, std::uint32_t size) {
-  if (!Initialized) RaiseNotInitialized();
-  blockbuffering::AddBitCount(BitCountHigh, BitCountLow, size);
-  blockbuffering::BufferMessage(BlockBuffer, BufferIndex,
-                                static_cast<const std::uint8_t*>(buffer), size,
-                                CompressInto(ChainState));
-}
-
-void TDCP_haval::Final(void* digest) { Complete(digest, kPadByte); }
-
-void TDCP_haval::Complete(void* digest, std::uint8_t padByte) {
-  if (!Initialized) RaiseNotInitialized();
-  // Version 1, five passes and the low bits of the 256-bit length; then the
-  // length shifted right by 2; then the bit count, low half first.
-  std::uint8_t trailer[10] = {0x29, 0x40};
-  byteorder::StoreLittle(trailer + 2, BitCountLow);
-  byteorder::StoreLittle(trailer + 6, BitCountHigh);
-  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, padByte, trailer,
-                                  CompressInto(ChainState));
-  byteorder::StoreWordsLittle(digest, ChainState, 8);
-  Wipe();
-}
-
-void TDCP_haval::Wipe() {
-  BitCountHigh = 0;
-  BitCountLow = 0;
-  BufferIndex = 0;
-  WipeBytes(ChainState, sizeof ChainState);
-  WipeBytes(BlockBuffer, sizeof BlockBuffer);
-  Initialized = false;
-}
+void TDCP_haval::Final(void* digest) { Finish(digest, 8); }
 
 }  // namespace validador

@@ -1,10 +1,7 @@
 #include "hash/Md5.h"
 
-#include <algorithm>
 #include <bit>
-#include <iterator>
 
-#include "hash/BlockBuffering.h"
 #include "hash/ByteOrder.h"
 #include "hash/SelfTestVector.h"
 
@@ -121,61 +118,23 @@ void Compress(std::uint32_t (&chainState)[4], const std::uint8_t* block) {
   chainState[3] += d;
 }
 
-void CompressBlocks(std::uint32_t (&chainState)[4], const std::uint8_t* blocks,
-                    std::size_t count) {
+}  // namespace
+
+void Md5Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                               std::size_t count) {
   for (; count > 0; --count, blocks += 64) Compress(chainState, blocks);
 }
 
-auto CompressInto(std::uint32_t (&chainState)[4]) {
-  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
-    CompressBlocks(chainState, blocks, count);
-  };
-}
-
-}  // namespace
-
-TDCP_md5::~TDCP_md5() {
-  if (Initialized) Wipe();
-}
+template class TDCP_blockhash<Md5Layout>;
 
 bool TDCP_md5::SelfTest() {
-  return PassesSelfTest<TDCP_md5>({"abc", "900150983CD24FB0D6963F7D28E17F72"},
-                                  {"abcdefghijklmnopqrstuvwxyz",
-                                   "C3FCD3D76192E4007DFB496CCA67E13B"});
+  return PassesSelfTest<TDCP_md5>(
+      {"abc", "900150983CD24FB0D6963F7D28E17F72"},
+      {"abcdefghijklmnopqrstuvwxyz", "C3FCD3D76192E4007DFB496CCA67E13B"});
 }
 
-void TDCP_md5::Init() {
-  Wipe();
-  std::copy(std::begin(kInitialChainState), std::end(kInitialChainState), ChainState);
-  Initialized = true;
-}
+void TDCP_md5::Init() { Start(kInitialChainState); }
 
-void TDCP_md5::Update(const void* buffer, std::uint32_t size) {
-  if (!Initialized) RaiseNotInitialized();
-  blockbuffering::AddBitCount(BitCountHigh, BitCountLow, size);
-  blockbuffering::BufferMessage(
-      BlockBuffer, BufferIndex, static_cast<const std::uint8_t*>(buffer), size,
-      CompressInto(ChainState));
-}
-
-void TDCP_md5::Final(void* digest) {
-  if (!Initialized) RaiseNotInitialized();
-  std::uint8_t trailer[8];
-  byteorder::StoreLittle(trailer, BitCountLow);
-  byteorder::StoreLittle(trailer + 4, BitCountHigh);
-  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, 0x80, trailer,
-                                  CompressInto(ChainState));
-  byteorder::StoreWordsLittle(digest, ChainState, 4);
-  Wipe();
-}
-
-void TDCP_md5::Wipe() {
-  BitCountHigh = 0;
-  BitCountLow = 0;
-  BufferIndex = 0;
-  WipeBytes(ChainState, sizeof ChainState);
-  WipeBytes(BlockBuffer, sizeof BlockBuffer);
-  Initialized = false;
-}
+void TDCP_md5::Final(void* digest) { Finish(digest, 4); }
 
 }  // namespace validador

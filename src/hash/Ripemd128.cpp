@@ -1,11 +1,9 @@
 #include "hash/Ripemd128.h"
 
-#include <algorithm>
 #include <bit>
-#include <iterator>
 
-#include "hash/BlockBuffering.h"
 #include "hash/ByteOrder.h"
+#include "hash/RipemdFunctions.h"
 #include "hash/SelfTestVector.h"
 
 namespace validador {
@@ -15,15 +13,12 @@ namespace {
 constexpr std::uint32_t kInitialChainState[4] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu,
                                                  0x10325476u};
 
-inline std::uint32_t F1(std::uint32_t x, std::uint32_t y, std::uint32_t z) { return x ^ y ^ z; }
-inline std::uint32_t F2(std::uint32_t x, std::uint32_t y, std::uint32_t z) { return z ^ (x & (y ^ z)); }
-inline std::uint32_t F3(std::uint32_t x, std::uint32_t y, std::uint32_t z) { return (x | ~y) ^ z; }
-inline std::uint32_t F4(std::uint32_t x, std::uint32_t y, std::uint32_t z) { return y ^ (z & (x ^ y)); }
+using namespace ripemd;
 
-#define RIPEMD128_STEP(name, function, constant)                                           \
-  inline void name(std::uint32_t& a, std::uint32_t b, std::uint32_t c, std::uint32_t d,    \
-                   std::uint32_t word, int shift) {                                        \
-    a = std::rotl(a + function(b, c, d) + word + (constant), shift);                       \
+#define RIPEMD128_STEP(name, function, constant)                                        \
+  inline void name(std::uint32_t& a, std::uint32_t b, std::uint32_t c, std::uint32_t d, \
+                   std::uint32_t word, int shift) {                                     \
+    a = std::rotl(a + function(b, c, d) + word + (constant), shift);                    \
   }
 RIPEMD128_STEP(Left1, F1, 0x00000000u)
 RIPEMD128_STEP(Left2, F2, 0x5A827999u)
@@ -182,8 +177,10 @@ void Compress(std::uint32_t (&chainState)[4], const std::uint32_t (&x)[16]) {
   chainState[0] = combined;
 }
 
-void CompressBlocks(std::uint32_t (&chainState)[4], const std::uint8_t* blocks,
-                    std::size_t count) {
+}  // namespace
+
+void Ripemd128Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                                     std::size_t count) {
   std::uint32_t x[16];
   for (; count > 0; --count, blocks += 64) {
     for (int i = 0; i < 16; ++i) x[i] = byteorder::LoadLE32(blocks + 4 * i);
@@ -192,17 +189,7 @@ void CompressBlocks(std::uint32_t (&chainState)[4], const std::uint8_t* blocks,
   WipeBytes(x, sizeof x);
 }
 
-auto CompressInto(std::uint32_t (&chainState)[4]) {
-  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
-    CompressBlocks(chainState, blocks, count);
-  };
-}
-
-}  // namespace
-
-TDCP_ripemd128::~TDCP_ripemd128() {
-  if (Initialized) Wipe();
-}
+template class TDCP_blockhash<Ripemd128Layout>;
 
 bool TDCP_ripemd128::SelfTest() {
   return PassesSelfTest<TDCP_ripemd128>(
@@ -210,38 +197,8 @@ bool TDCP_ripemd128::SelfTest() {
       {"abcdefghijklmnopqrstuvwxyz", "FD2AA607F71DC8F510714922B371834E"});
 }
 
-void TDCP_ripemd128::Init() {
-  Wipe();
-  std::copy(std::begin(kInitialChainState), std::end(kInitialChainState), ChainState);
-  Initialized = true;
-}
+void TDCP_ripemd128::Init() { Start(kInitialChainState); }
 
-void TDCP_ripemd128::Update(const void* buffer, std::uint32_t size) {
-  if (!Initialized) RaiseNotInitialized();
-  blockbuffering::AddBitCount(BitCountHigh, BitCountLow, size);
-  blockbuffering::BufferMessage(BlockBuffer, BufferIndex,
-                                static_cast<const std::uint8_t*>(buffer), size,
-                                CompressInto(ChainState));
-}
-
-void TDCP_ripemd128::Final(void* digest) {
-  if (!Initialized) RaiseNotInitialized();
-  std::uint8_t trailer[8];
-  byteorder::StoreLittle(trailer, BitCountLow);
-  byteorder::StoreLittle(trailer + 4, BitCountHigh);
-  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, 0x80, trailer,
-                                  CompressInto(ChainState));
-  byteorder::StoreWordsLittle(digest, ChainState, 4);
-  Wipe();
-}
-
-void TDCP_ripemd128::Wipe() {
-  BitCountHigh = 0;
-  BitCountLow = 0;
-  BufferIndex = 0;
-  WipeBytes(ChainState, sizeof ChainState);
-  WipeBytes(BlockBuffer, sizeof BlockBuffer);
-  Initialized = false;
-}
+void TDCP_ripemd128::Final(void* digest) { Finish(digest, 4); }
 
 }  // namespace validador

@@ -1,17 +1,25 @@
 #pragma once
-// RipeMD-128, as published by its designers.
+// RIPEMD-128, as published by its designers.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "hash/DCPhash.h"
+#include "hash/BlockHash.h"
 
 namespace validador {
 
-class TDCP_ripemd128 : public TDCP_hash {
+struct Ripemd128Layout : TLayout64<false> {
+  static constexpr std::size_t kChainWords = 4;
+  static void CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                             std::size_t count);
+};
+
+extern template class TDCP_blockhash<Ripemd128Layout>;
+
+class TDCP_ripemd128 : public TDCP_blockhash<Ripemd128Layout> {
  public:
-  using TDCP_hash::TDCP_hash;
-  ~TDCP_ripemd128() override;
+  using TDCP_blockhash::TDCP_blockhash;
 
   static std::int32_t GetId() { return 27; }
   static std::string GetAlgorithm() { return "RipeMD-128"; }
@@ -21,17 +29,6 @@ class TDCP_ripemd128 : public TDCP_hash {
 
   void Init() override;
   void Final(void* digest) override;
-  void Wipe() override;
-  void Update(const void* buffer, std::uint32_t size) override;
-
- private:
-  friend struct HashTestAccess;
-
-  std::uint32_t BitCountHigh = 0;
-  std::uint32_t BitCountLow = 0;
-  std::uint32_t BufferIndex = 0;
-  std::uint32_t ChainState[4] = {};
-  std::uint8_t BlockBuffer[64] = {};
 };
 
 }  // namespace validador

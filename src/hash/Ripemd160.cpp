@@ -1,25 +1,19 @@
 #include "hash/Ripemd160.h"
 
-#include <algorithm>
 #include <bit>
-#include <iterator>
 
-#include "hash/BlockBuffering.h"
 #include "hash/ByteOrder.h"
+#include "hash/RipemdFunctions.h"
 #include "hash/SelfTestVector.h"
 
 namespace validador {
 
 namespace {
 
-constexpr std::uint32_t kInitialChainState[5] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu,
-                                                 0x10325476u, 0xC3D2E1F0u};
+constexpr std::uint32_t kInitialChainState[5] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu, 0x10325476u,
+                                                 0xC3D2E1F0u};
 
-inline std::uint32_t F1(std::uint32_t x, std::uint32_t y, std::uint32_t z) { return x ^ y ^ z; }
-inline std::uint32_t F2(std::uint32_t x, std::uint32_t y, std::uint32_t z) { return z ^ (x & (y ^ z)); }
-inline std::uint32_t F3(std::uint32_t x, std::uint32_t y, std::uint32_t z) { return (x | ~y) ^ z; }
-inline std::uint32_t F4(std::uint32_t x, std::uint32_t y, std::uint32_t z) { return y ^ (z & (x ^ y)); }
-inline std::uint32_t F5(std::uint32_t x, std::uint32_t y, std::uint32_t z) { return x ^ (y | ~z); }
+using namespace ripemd;
 
 // One step of either line: a takes the new value, c turns by 10.
 inline void Step(std::uint32_t& a, std::uint32_t& c, std::uint32_t e, std::uint32_t mixed,
@@ -28,9 +22,9 @@ inline void Step(std::uint32_t& a, std::uint32_t& c, std::uint32_t e, std::uint3
   c = std::rotl(c, 10);
 }
 
-#define RIPEMD160_STEP(name, function, constant)                                          \
-  inline void name(std::uint32_t& a, std::uint32_t b, std::uint32_t& c, std::uint32_t d,  \
-                   std::uint32_t e, std::uint32_t word, int shift) {                      \
+#define RIPEMD160_STEP(name, function, constant)                                         \
+  inline void name(std::uint32_t& a, std::uint32_t b, std::uint32_t& c, std::uint32_t d, \
+                   std::uint32_t e, std::uint32_t word, int shift) {                     \
     Step(a, c, e, function(b, c, d), word + (constant), shift);                          \
   }
 RIPEMD160_STEP(Left1, F1, 0x00000000u)
@@ -46,8 +40,8 @@ RIPEMD160_STEP(Right5, F1, 0x00000000u)
 #undef RIPEMD160_STEP
 
 void Compress(std::uint32_t (&chainState)[5], const std::uint32_t (&x)[16]) {
-  std::uint32_t al = chainState[0], bl = chainState[1], cl = chainState[2],
-                dl = chainState[3], el = chainState[4];
+  std::uint32_t al = chainState[0], bl = chainState[1], cl = chainState[2], dl = chainState[3],
+                el = chainState[4];
   std::uint32_t ar = al, br = bl, cr = cl, dr = dl, er = el;
 
   Left1(al, bl, cl, dl, el, x[0], 11);
@@ -220,7 +214,6 @@ void Compress(std::uint32_t (&chainState)[5], const std::uint32_t (&x)[16]) {
   Right5(cr, dr, er, ar, br, x[9], 11);
   Right5(br, cr, dr, er, ar, x[11], 11);
 
-
   const std::uint32_t combined = chainState[1] + cl + dr;
   chainState[1] = chainState[2] + dl + er;
   chainState[2] = chainState[3] + el + ar;
@@ -229,8 +222,10 @@ void Compress(std::uint32_t (&chainState)[5], const std::uint32_t (&x)[16]) {
   chainState[0] = combined;
 }
 
-void CompressBlocks(std::uint32_t (&chainState)[5], const std::uint8_t* blocks,
-                    std::size_t count) {
+}  // namespace
+
+void Ripemd160Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                                     std::size_t count) {
   std::uint32_t x[16];
   for (; count > 0; --count, blocks += 64) {
     for (int i = 0; i < 16; ++i) x[i] = byteorder::LoadLE32(blocks + 4 * i);
@@ -239,17 +234,7 @@ void CompressBlocks(std::uint32_t (&chainState)[5], const std::uint8_t* blocks,
   WipeBytes(x, sizeof x);
 }
 
-auto CompressInto(std::uint32_t (&chainState)[5]) {
-  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
-    CompressBlocks(chainState, blocks, count);
-  };
-}
-
-}  // namespace
-
-TDCP_ripemd160::~TDCP_ripemd160() {
-  if (Initialized) Wipe();
-}
+template class TDCP_blockhash<Ripemd160Layout>;
 
 bool TDCP_ripemd160::SelfTest() {
   return PassesSelfTest<TDCP_ripemd160>(
@@ -257,38 +242,8 @@ bool TDCP_ripemd160::SelfTest() {
       {"abcdefghijklmnopqrstuvwxyz", "F71C27109C692C1B56BBDCEB5B9D2865B3708DBC"});
 }
 
-void TDCP_ripemd160::Init() {
-  Wipe();
-  std::copy(std::begin(kInitialChainState), std::end(kInitialChainState), ChainState);
-  Initialized = true;
-}
+void TDCP_ripemd160::Init() { Start(kInitialChainState); }
 
-void TDCP_ripemd160::Update(const void* buffer, std::uint32_t size) {
-  if (!Initialized) RaiseNotInitialized();
-  blockbuffering::AddBitCount(BitCountHigh, BitCountLow, size);
-  blockbuffering::BufferMessage(BlockBuffer, BufferIndex,
-                                static_cast<const std::uint8_t*>(buffer), size,
-                                CompressInto(ChainState));
-}
-
-void TDCP_ripemd160::Final(void* digest) {
-  if (!Initialized) RaiseNotInitialized();
-  std::uint8_t trailer[8];
-  byteorder::StoreLittle(trailer, BitCountLow);
-  byteorder::StoreLittle(trailer + 4, BitCountHigh);
-  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, 0x80, trailer,
-                                  CompressInto(ChainState));
-  byteorder::StoreWordsLittle(digest, ChainState, 5);
-  Wipe();
-}
-
-void TDCP_ripemd160::Wipe() {
-  BitCountHigh = 0;
-  BitCountLow = 0;
-  BufferIndex = 0;
-  WipeBytes(ChainState, sizeof ChainState);
-  WipeBytes(BlockBuffer, sizeof BlockBuffer);
-  Initialized = false;
-}
+void TDCP_ripemd160::Final(void* digest) { Finish(digest, 5); }
 
 }  // namespace validador

@@ -1,10 +1,7 @@
 #include "hash/Sha1.h"
 
-#include <algorithm>
 #include <bit>
-#include <iterator>
 
-#include "hash/BlockBuffering.h"
 #include "hash/ByteOrder.h"
 #include "hash/SelfTestVector.h"
 #include "hash/ShaAcceleration.h"
@@ -13,8 +10,8 @@ namespace validador {
 
 namespace {
 
-constexpr std::uint32_t kInitialChainState[5] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu,
-                                                 0x10325476u, 0xC3D2E1F0u};
+constexpr std::uint32_t kInitialChainState[5] = {0x67452301u, 0xEFCDAB89u, 0x98BADCFEu, 0x10325476u,
+                                                 0xC3D2E1F0u};
 
 // One step: e takes the new value, b turns by 30; the next step names the
 // variables one place on (e, a, b, c, d).
@@ -149,61 +146,27 @@ void PortableCompressBlocks(std::uint32_t (&chainState)[5], const std::uint8_t* 
   WipeBytes(w, sizeof w);
 }
 
-auto CompressInto(std::uint32_t (&chainState)[5]) {
-  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
-    if (ShaExtensionsInUse()) {
-      Sha1CompressBlocksWithExtensions(chainState, blocks, count);
-    } else {
-      PortableCompressBlocks(chainState, blocks, count);
-    }
-  };
-}
-
 }  // namespace
 
-TDCP_sha1::~TDCP_sha1() {
-  if (Initialized) Wipe();
+void Sha1Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                                std::size_t count) {
+  if (ShaExtensionsInUse()) {
+    Sha1CompressBlocksWithExtensions(chainState, blocks, count);
+  } else {
+    PortableCompressBlocks(chainState, blocks, count);
+  }
 }
+
+template class TDCP_blockhash<Sha1Layout>;
 
 bool TDCP_sha1::SelfTest() {
-  return PassesSelfTest<TDCP_sha1>(
-      {"abc", "A9993E364706816ABA3E25717850C26C9CD0D89D"},
-      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
-       "84983E441C3BD26EBAAE4AA1F95129E5E54670F1"});
+  return PassesSelfTest<TDCP_sha1>({"abc", "A9993E364706816ABA3E25717850C26C9CD0D89D"},
+                                   {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+                                    "84983E441C3BD26EBAAE4AA1F95129E5E54670F1"});
 }
 
-void TDCP_sha1::Init() {
-  Wipe();
-  std::copy(std::begin(kInitialChainState), std::end(kInitialChainState), ChainState);
-  Initialized = true;
-}
+void TDCP_sha1::Init() { Start(kInitialChainState); }
 
-void TDCP_sha1::Update(const void* buffer, std::uint32_t size) {
-  if (!Initialized) RaiseNotInitialized();
-  blockbuffering::AddBitCount(BitCountHigh, BitCountLow, size);
-  blockbuffering::BufferMessage(BlockBuffer, BufferIndex,
-                                static_cast<const std::uint8_t*>(buffer), size,
-                                CompressInto(ChainState));
-}
-
-void TDCP_sha1::Final(void* digest) {
-  if (!Initialized) RaiseNotInitialized();
-  std::uint8_t trailer[8];
-  byteorder::StoreBig(trailer, BitCountHigh);
-  byteorder::StoreBig(trailer + 4, BitCountLow);
-  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, 0x80, trailer,
-                                  CompressInto(ChainState));
-  byteorder::StoreWordsBig(digest, ChainState, 5);
-  Wipe();
-}
-
-void TDCP_sha1::Wipe() {
-  BitCountHigh = 0;
-  BitCountLow = 0;
-  BufferIndex = 0;
-  WipeBytes(ChainState, sizeof ChainState);
-  WipeBytes(BlockBuffer, sizeof BlockBuffer);
-  Initialized = false;
-}
+void TDCP_sha1::Final(void* digest) { Finish(digest, 5); }
 
 }  // namespace validador

@@ -4,24 +4,16 @@
 #include <immintrin.h>
 
 #include "hash/ShaAcceleration.h"
+#include "hash/ShaExtensionsLoad.h"
 
 namespace validador {
-
-namespace {
-
-__attribute__((target("sha,sse4.1"))) inline __m128i LoadSwapped(const std::uint8_t* at,
-                                                                 __m128i byteSwap) {
-  return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), byteSwap);
-}
-
-}  // namespace
 
 __attribute__((target("sha,sse4.1"))) void Sha1CompressBlocksWithExtensions(
     std::uint32_t (&chainState)[5], const std::uint8_t* blocks, std::size_t count) {
   // The words of a block in reverse order, each byte-swapped: w0 in the top lane.
   const __m128i byteSwap = _mm_set_epi64x(0x0001020304050607LL, 0x08090A0B0C0D0E0FLL);
-  __m128i abcd = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(chainState)),
-                                   0x1B);
+  __m128i abcd =
+      _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(chainState)), 0x1B);
   __m128i e0 = _mm_set_epi32(static_cast<int>(chainState[4]), 0, 0, 0);
   __m128i e1, msg0, msg1, msg2, msg3;
 

@@ -1,10 +1,7 @@
 #include "hash/Sha256.h"
 
-#include <algorithm>
 #include <bit>
-#include <iterator>
 
-#include "hash/BlockBuffering.h"
 #include "hash/ByteOrder.h"
 #include "hash/SelfTestVector.h"
 #include "hash/ShaAcceleration.h"
@@ -15,7 +12,8 @@ namespace {
 
 constexpr std::uint32_t kInitialChainState[8] = {
     0x6A09E667u, 0xBB67AE85u, 0x3C6EF372u, 0xA54FF53Au,
-    0x510E527Fu, 0x9B05688Cu, 0x1F83D9ABu, 0x5BE0CD19u,};
+    0x510E527Fu, 0x9B05688Cu, 0x1F83D9ABu, 0x5BE0CD19u,
+};
 
 constexpr std::uint32_t kRoundConstants[64] = {
     0x428A2F98u, 0x71374491u, 0xB5C0FBCFu, 0xE9B5DBA5u,
@@ -33,7 +31,8 @@ constexpr std::uint32_t kRoundConstants[64] = {
     0x19A4C116u, 0x1E376C08u, 0x2748774Cu, 0x34B0BCB5u,
     0x391C0CB3u, 0x4ED8AA4Au, 0x5B9CCA4Fu, 0x682E6FF3u,
     0x748F82EEu, 0x78A5636Fu, 0x84C87814u, 0x8CC70208u,
-    0x90BEFFFAu, 0xA4506CEBu, 0xBEF9A3F7u, 0xC67178F2u,};
+    0x90BEFFFAu, 0xA4506CEBu, 0xBEF9A3F7u, 0xC67178F2u,
+};
 
 inline std::uint32_t BigSigma0(std::uint32_t x) {
   return std::rotr(x, 2) ^ std::rotr(x, 13) ^ std::rotr(x, 22);
@@ -155,21 +154,18 @@ void PortableCompressBlocks(std::uint32_t (&chainState)[8], const std::uint8_t* 
   WipeBytes(w, sizeof w);
 }
 
-auto CompressInto(std::uint32_t (&chainState)[8]) {
-  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
-    if (ShaExtensionsInUse()) {
-      Sha256CompressBlocksWithExtensions(chainState, blocks, count);
-    } else {
-      PortableCompressBlocks(chainState, blocks, count);
-    }
-  };
-}
-
 }  // namespace
 
-TDCP_sha256::~TDCP_sha256() {
-  if (Initialized) Wipe();
+void Sha256Layout::CompressBlocks(Word (&chainState)[kChainWords],
+                                 const std::uint8_t* blocks, std::size_t count) {
+  if (ShaExtensionsInUse()) {
+    Sha256CompressBlocksWithExtensions(chainState, blocks, count);
+  } else {
+    PortableCompressBlocks(chainState, blocks, count);
+  }
 }
+
+template class TDCP_blockhash<Sha256Layout>;
 
 bool TDCP_sha256::SelfTest() {
   return PassesSelfTest<TDCP_sha256>(
@@ -178,38 +174,8 @@ bool TDCP_sha256::SelfTest() {
        "248D6A61D20638B8E5C026930C3E6039A33CE45964FF2167F6ECEDD419DB06C1"});
 }
 
-void TDCP_sha256::Init() {
-  Wipe();
-  std::copy(std::begin(kInitialChainState), std::end(kInitialChainState), ChainState);
-  Initialized = true;
-}
+void TDCP_sha256::Init() { Start(kInitialChainState); }
 
-void TDCP_sha256::Update(const void* buffer, std::uint32_t size) {
-  if (!Initialized) RaiseNotInitialized();
-  blockbuffering::AddBitCount(BitCountHigh, BitCountLow, size);
-  blockbuffering::BufferMessage(BlockBuffer, BufferIndex,
-                                static_cast<const std::uint8_t*>(buffer), size,
-                                CompressInto(ChainState));
-}
-
-void TDCP_sha256::Final(void* digest) {
-  if (!Initialized) RaiseNotInitialized();
-  std::uint8_t trailer[8];
-  byteorder::StoreBig(trailer, BitCountHigh);
-  byteorder::StoreBig(trailer + 4, BitCountLow);
-  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, 0x80, trailer,
-                                  CompressInto(ChainState));
-  byteorder::StoreWordsBig(digest, ChainState, 8);
-  Wipe();
-}
-
-void TDCP_sha256::Wipe() {
-  BitCountHigh = 0;
-  BitCountLow = 0;
-  BufferIndex = 0;
-  WipeBytes(ChainState, sizeof ChainState);
-  WipeBytes(BlockBuffer, sizeof BlockBuffer);
-  Initialized = false;
-}
+void TDCP_sha256::Final(void* digest) { Finish(digest, 8); }
 
 }  // namespace validador

@@ -1,17 +1,25 @@
 #pragma once
 // SHA-256 (FIPS 180-2).
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "hash/DCPhash.h"
+#include "hash/BlockHash.h"
 
 namespace validador {
 
-class TDCP_sha256 : public TDCP_hash {
+struct Sha256Layout : TLayout64<true> {
+  static constexpr std::size_t kChainWords = 8;
+  static void CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                             std::size_t count);
+};
+
+extern template class TDCP_blockhash<Sha256Layout>;
+
+class TDCP_sha256 : public TDCP_blockhash<Sha256Layout> {
  public:
-  using TDCP_hash::TDCP_hash;
-  ~TDCP_sha256() override;
+  using TDCP_blockhash::TDCP_blockhash;
 
   static std::int32_t GetId() { return 28; }
   static std::string GetAlgorithm() { return "SHA256"; }
@@ -21,17 +29,6 @@ class TDCP_sha256 : public TDCP_hash {
 
   void Init() override;
   void Final(void* digest) override;
-  void Wipe() override;
-  void Update(const void* buffer, std::uint32_t size) override;
-
- private:
-  friend struct HashTestAccess;
-
-  std::uint32_t BitCountHigh = 0;
-  std::uint32_t BitCountLow = 0;
-  std::uint32_t BufferIndex = 0;
-  std::uint32_t ChainState[8] = {};
-  std::uint8_t BlockBuffer[64] = {};
 };
 
 }  // namespace validador

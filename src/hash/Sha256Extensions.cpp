@@ -5,17 +5,9 @@
 #include <immintrin.h>
 
 #include "hash/ShaAcceleration.h"
+#include "hash/ShaExtensionsLoad.h"
 
 namespace validador {
-
-namespace {
-
-__attribute__((target("sha,sse4.1"))) inline __m128i LoadSwapped(const std::uint8_t* at,
-                                                                 __m128i byteSwap) {
-  return _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), byteSwap);
-}
-
-}  // namespace
 
 __attribute__((target("sha,sse4.1"))) void Sha256CompressBlocksWithExtensions(
     std::uint32_t (&chainState)[8], const std::uint8_t* blocks, std::size_t count) {

@@ -1,9 +1,6 @@
 #include "hash/Sha512.h"
 
-#include <algorithm>
-#include <iterator>
 
-#include "hash/BlockBuffering.h"
 #include "hash/ByteOrder.h"
 #include "hash/Sha512Rounds.h"
 #include "hash/SelfTestVector.h"
@@ -17,83 +14,58 @@ constexpr std::uint64_t kSha384InitialChainState[8] = {
     0xCBBB9D5DC1059ED8ull, 0x629A292A367CD507ull,
     0x9159015A3070DD17ull, 0x152FECD8F70E5939ull,
     0x67332667FFC00B31ull, 0x8EB44A8768581511ull,
-    0xDB0C2E0D64F98FA7ull, 0x47B5481DBEFA4FA4ull,};
+    0xDB0C2E0D64F98FA7ull, 0x47B5481DBEFA4FA4ull,
+};
 
 constexpr std::uint64_t kSha512InitialChainState[8] = {
     0x6A09E667F3BCC908ull, 0xBB67AE8584CAA73Bull,
     0x3C6EF372FE94F82Bull, 0xA54FF53A5F1D36F1ull,
     0x510E527FADE682D1ull, 0x9B05688C2B3E6C1Full,
-    0x1F83D9ABFB41BD6Bull, 0x5BE0CD19137E2179ull,};
+    0x1F83D9ABFB41BD6Bull, 0x5BE0CD19137E2179ull,
+};
 
-// The schedule of one block, each word with its round constant added.
-void ExpandSchedule(std::uint64_t (&wk)[80], const std::uint8_t* block) {
-  using namespace sha512;
-  for (int t = 0; t < 16; ++t) wk[t] = byteorder::LoadBE64(block + 8 * t);
-  for (int t = 16; t < 80; ++t) {
-    wk[t] = SmallSigma1(wk[t - 2]) + wk[t - 7] + SmallSigma0(wk[t - 15]) + wk[t - 16];
+// The schedule of one block, each word with its round constant added, computed
+// before the rounds.
+class PrecomputedSchedule {
+ public:
+  ~PrecomputedSchedule() { WipeBytes(wk_, sizeof wk_); }
+
+  void Load(const std::uint8_t* block) {
+    using namespace sha512;
+    for (int t = 0; t < 16; ++t) wk_[t] = byteorder::LoadBE64(block + 8 * t);
+    for (int t = 16; t < 80; ++t) {
+      wk_[t] = SmallSigma1(wk_[t - 2]) + wk_[t - 7] + SmallSigma0(wk_[t - 15]) + wk_[t - 16];
+    }
+    for (int t = 0; t < 80; ++t) wk_[t] += kRoundConstants[t];
   }
-  for (int t = 0; t < 80; ++t) wk[t] += kRoundConstants[t];
-}
+  template <int t>
+  std::uint64_t Word() const { return wk_[t]; }
+
+ private:
+  std::uint64_t wk_[80];
+};
 
 void PortableCompressBlocks(std::uint64_t (&chainState)[8], const std::uint8_t* blocks,
                             std::size_t count) {
-  std::uint64_t wk[80];
+  PrecomputedSchedule schedule;
   for (; count > 0; --count, blocks += 128) {
-    ExpandSchedule(wk, blocks);
-    sha512::CompressRounds(chainState, wk);
+    schedule.Load(blocks);
+    sha512::CompressRounds(chainState, schedule);
   }
-  WipeBytes(wk, sizeof wk);
-}
-
-auto CompressInto(std::uint64_t (&chainState)[8]) {
-  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
-    if (VectorScheduleInUse()) {
-      Sha512CompressBlocksWithVectors(chainState, blocks, count);
-    } else {
-      PortableCompressBlocks(chainState, blocks, count);
-    }
-  };
 }
 
 }  // namespace
 
-TDCP_sha512base::~TDCP_sha512base() {
-  if (Initialized) Wipe();
+void Sha512Layout::CompressBlocks(Word (&chainState)[kChainWords],
+                                 const std::uint8_t* blocks, std::size_t count) {
+  if (VectorScheduleInUse()) {
+    Sha512CompressBlocksWithVectors(chainState, blocks, count);
+  } else {
+    PortableCompressBlocks(chainState, blocks, count);
+  }
 }
 
-void TDCP_sha512base::Wipe() {
-  BitCountHigh = 0;
-  BitCountLow = 0;
-  BufferIndex = 0;
-  WipeBytes(ChainState, sizeof ChainState);
-  WipeBytes(BlockBuffer, sizeof BlockBuffer);
-  Initialized = false;
-}
-
-void TDCP_sha512base::Update(const void* buffer, std::uint32_t size) {
-  if (!Initialized) RaiseNotInitialized();
-  blockbuffering::AddBitCount(BitCountHigh, BitCountLow, size);
-  blockbuffering::BufferMessage(BlockBuffer, BufferIndex,
-                                static_cast<const std::uint8_t*>(buffer), size,
-                                CompressInto(ChainState));
-}
-
-void TDCP_sha512base::Start(const std::uint64_t (&initialChainState)[8]) {
-  Wipe();
-  std::copy(std::begin(initialChainState), std::end(initialChainState), ChainState);
-  Initialized = true;
-}
-
-void TDCP_sha512base::Finish(void* digest, std::size_t wordCount) {
-  if (!Initialized) RaiseNotInitialized();
-  std::uint8_t trailer[16];
-  byteorder::StoreBig(trailer, BitCountHigh);
-  byteorder::StoreBig(trailer + 8, BitCountLow);
-  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, 0x80, trailer,
-                                  CompressInto(ChainState));
-  byteorder::StoreWordsBig(digest, ChainState, wordCount);
-  Wipe();
-}
+template class TDCP_blockhash<Sha512Layout>;
 
 constexpr std::string_view kSecondSelfTestMessage =
     "abcdefghbcdefghicdefghijdefghijkefghijklfghijklmghijklmnhijklmno"

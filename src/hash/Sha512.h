@@ -3,38 +3,35 @@
 // chaining words, the 128-bit bit count, the buffering and the compression. The
 // two differ only in their initial words, name, identifier and digest length.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "hash/DCPhash.h"
+#include "hash/BlockHash.h"
 
 namespace validador {
 
-class TDCP_sha512base : public TDCP_hash {
+struct Sha512Layout {
+  using Word = std::uint64_t;
+  using Count = TBitCount128Halves;
+  static constexpr std::size_t kChainWords = 8;
+  static constexpr std::size_t kBlockSize = 128;
+  static constexpr std::uint8_t kPadByte = 0x80;
+  static constexpr bool kBigEndian = true;
+  static constexpr std::array<std::uint8_t, 0> kTrailerPrefix{};
+  static void CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                             std::size_t count);
+};
+
+extern template class TDCP_blockhash<Sha512Layout>;
+
+// Computes nothing by itself: Init and Final are those of TDCP_hash.
+class TDCP_sha512base : public TDCP_blockhash<Sha512Layout> {
  public:
-  using TDCP_hash::TDCP_hash;
-  ~TDCP_sha512base() override;
+  using TDCP_blockhash::TDCP_blockhash;
 
   const TDCP_hashclass& ClassType() const override { return HashClassOf<TDCP_sha512base>(); }
-
-  void Wipe() override;
-  void Update(const void* buffer, std::uint32_t size) override;
-
- protected:
-  // Wipes, then loads the initial chaining words and marks the component ready.
-  void Start(const std::uint64_t (&initialChainState)[8]);
-  // Completes the digest and writes the first `wordCount` chaining words.
-  void Finish(void* digest, std::size_t wordCount);
-
- private:
-  friend struct HashTestAccess;
-
-  std::uint64_t BitCountHigh = 0;
-  std::uint64_t BitCountLow = 0;
-  std::uint32_t BufferIndex = 0;
-  std::uint64_t ChainState[8] = {};
-  std::uint8_t BlockBuffer[128] = {};
 };
 
 class TDCP_sha384 : public TDCP_sha512base {

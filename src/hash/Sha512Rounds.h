@@ -7,7 +7,11 @@
 
 namespace validador::sha512 {
 
-inline constexpr std::uint64_t kRoundConstants[80] = {
+// Internal to each file that includes it: the vector file compiles these for its
+// own target, and the two copies must not be merged.
+namespace {
+
+constexpr std::uint64_t kRoundConstants[80] = {
     0x428A2F98D728AE22ull, 0x7137449123EF65CDull,
     0xB5C0FBCFEC4D3B2Full, 0xE9B5DBA58189DBBCull,
     0x3956C25BF348B538ull, 0x59F111F1B605D019ull,
@@ -47,7 +51,8 @@ inline constexpr std::uint64_t kRoundConstants[80] = {
     0x28DB77F523047D84ull, 0x32CAAB7B40C72493ull,
     0x3C9EBE0A15C9BEBCull, 0x431D67C49C100D4Cull,
     0x4CC5D4BECB3E42B6ull, 0x597F299CFC657E2Aull,
-    0x5FCB6FAB3AD6FAECull, 0x6C44198C4A475817ull,};
+    0x5FCB6FAB3AD6FAECull, 0x6C44198C4A475817ull,
+};
 
 [[gnu::always_inline]] inline std::uint64_t BigSigma0(std::uint64_t x) {
   return std::rotr(x, 28) ^ std::rotr(x, 34) ^ std::rotr(x, 39);
@@ -65,9 +70,11 @@ inline std::uint64_t SmallSigma1(std::uint64_t x) {
 // One round: d and h take their new values; the next round names the variables
 // one place on (h, a, b, c, d, e, f, g). The majority reuses b ^ c, which is the
 // a ^ b of the round before.
-[[gnu::always_inline]] inline void Round(std::uint64_t a, std::uint64_t b, std::uint64_t /*c*/, std::uint64_t& d,
-                  std::uint64_t e, std::uint64_t f, std::uint64_t g, std::uint64_t& h,
-                  std::uint64_t wordAndConstant, std::uint64_t& bXorC, std::uint64_t& aXorB) {
+[[gnu::always_inline]] inline void Round(std::uint64_t a, std::uint64_t b, std::uint64_t /*c*/,
+                                         std::uint64_t& d, std::uint64_t e, std::uint64_t f,
+                                         std::uint64_t g, std::uint64_t& h,
+                                         std::uint64_t wordAndConstant, std::uint64_t& bXorC,
+                                         std::uint64_t& aXorB) {
   // Choose(e, f, g) as the sum of its two halves, which never overlap.
   h += wordAndConstant + (~e & g);
   h += (e & f);
@@ -77,93 +84,95 @@ inline std::uint64_t SmallSigma1(std::uint64_t x) {
   h += BigSigma0(a) + (b ^ (aXorB & bXorC));
 }
 
-// The 80 rounds of one block over its schedule words, each with its round
-// constant already added (wk[t] = w[t] + K[t]).
-[[gnu::always_inline]] inline void CompressRounds(std::uint64_t (&chainState)[8], const std::uint64_t (&wk)[80]) {
+// The 80 rounds of one block. Round t takes `schedule.template Word<t>()`, the
+// schedule word w[t] with its round constant K[t] already added, asked in order.
+template <class Schedule>
+[[gnu::always_inline]] inline void CompressRounds(std::uint64_t (&chainState)[8],
+                                                  Schedule& schedule) {
   std::uint64_t a = chainState[0], b = chainState[1], c = chainState[2], d = chainState[3],
                 e = chainState[4], f = chainState[5], g = chainState[6], h = chainState[7];
   std::uint64_t x0 = b ^ c, x1 = 0;
 
-  Round(a, b, c, d, e, f, g, h, wk[0], x0, x1);
-  Round(h, a, b, c, d, e, f, g, wk[1], x1, x0);
-  Round(g, h, a, b, c, d, e, f, wk[2], x0, x1);
-  Round(f, g, h, a, b, c, d, e, wk[3], x1, x0);
-  Round(e, f, g, h, a, b, c, d, wk[4], x0, x1);
-  Round(d, e, f, g, h, a, b, c, wk[5], x1, x0);
-  Round(c, d, e, f, g, h, a, b, wk[6], x0, x1);
-  Round(b, c, d, e, f, g, h, a, wk[7], x1, x0);
-  Round(a, b, c, d, e, f, g, h, wk[8], x0, x1);
-  Round(h, a, b, c, d, e, f, g, wk[9], x1, x0);
-  Round(g, h, a, b, c, d, e, f, wk[10], x0, x1);
-  Round(f, g, h, a, b, c, d, e, wk[11], x1, x0);
-  Round(e, f, g, h, a, b, c, d, wk[12], x0, x1);
-  Round(d, e, f, g, h, a, b, c, wk[13], x1, x0);
-  Round(c, d, e, f, g, h, a, b, wk[14], x0, x1);
-  Round(b, c, d, e, f, g, h, a, wk[15], x1, x0);
-  Round(a, b, c, d, e, f, g, h, wk[16], x0, x1);
-  Round(h, a, b, c, d, e, f, g, wk[17], x1, x0);
-  Round(g, h, a, b, c, d, e, f, wk[18], x0, x1);
-  Round(f, g, h, a, b, c, d, e, wk[19], x1, x0);
-  Round(e, f, g, h, a, b, c, d, wk[20], x0, x1);
-  Round(d, e, f, g, h, a, b, c, wk[21], x1, x0);
-  Round(c, d, e, f, g, h, a, b, wk[22], x0, x1);
-  Round(b, c, d, e, f, g, h, a, wk[23], x1, x0);
-  Round(a, b, c, d, e, f, g, h, wk[24], x0, x1);
-  Round(h, a, b, c, d, e, f, g, wk[25], x1, x0);
-  Round(g, h, a, b, c, d, e, f, wk[26], x0, x1);
-  Round(f, g, h, a, b, c, d, e, wk[27], x1, x0);
-  Round(e, f, g, h, a, b, c, d, wk[28], x0, x1);
-  Round(d, e, f, g, h, a, b, c, wk[29], x1, x0);
-  Round(c, d, e, f, g, h, a, b, wk[30], x0, x1);
-  Round(b, c, d, e, f, g, h, a, wk[31], x1, x0);
-  Round(a, b, c, d, e, f, g, h, wk[32], x0, x1);
-  Round(h, a, b, c, d, e, f, g, wk[33], x1, x0);
-  Round(g, h, a, b, c, d, e, f, wk[34], x0, x1);
-  Round(f, g, h, a, b, c, d, e, wk[35], x1, x0);
-  Round(e, f, g, h, a, b, c, d, wk[36], x0, x1);
-  Round(d, e, f, g, h, a, b, c, wk[37], x1, x0);
-  Round(c, d, e, f, g, h, a, b, wk[38], x0, x1);
-  Round(b, c, d, e, f, g, h, a, wk[39], x1, x0);
-  Round(a, b, c, d, e, f, g, h, wk[40], x0, x1);
-  Round(h, a, b, c, d, e, f, g, wk[41], x1, x0);
-  Round(g, h, a, b, c, d, e, f, wk[42], x0, x1);
-  Round(f, g, h, a, b, c, d, e, wk[43], x1, x0);
-  Round(e, f, g, h, a, b, c, d, wk[44], x0, x1);
-  Round(d, e, f, g, h, a, b, c, wk[45], x1, x0);
-  Round(c, d, e, f, g, h, a, b, wk[46], x0, x1);
-  Round(b, c, d, e, f, g, h, a, wk[47], x1, x0);
-  Round(a, b, c, d, e, f, g, h, wk[48], x0, x1);
-  Round(h, a, b, c, d, e, f, g, wk[49], x1, x0);
-  Round(g, h, a, b, c, d, e, f, wk[50], x0, x1);
-  Round(f, g, h, a, b, c, d, e, wk[51], x1, x0);
-  Round(e, f, g, h, a, b, c, d, wk[52], x0, x1);
-  Round(d, e, f, g, h, a, b, c, wk[53], x1, x0);
-  Round(c, d, e, f, g, h, a, b, wk[54], x0, x1);
-  Round(b, c, d, e, f, g, h, a, wk[55], x1, x0);
-  Round(a, b, c, d, e, f, g, h, wk[56], x0, x1);
-  Round(h, a, b, c, d, e, f, g, wk[57], x1, x0);
-  Round(g, h, a, b, c, d, e, f, wk[58], x0, x1);
-  Round(f, g, h, a, b, c, d, e, wk[59], x1, x0);
-  Round(e, f, g, h, a, b, c, d, wk[60], x0, x1);
-  Round(d, e, f, g, h, a, b, c, wk[61], x1, x0);
-  Round(c, d, e, f, g, h, a, b, wk[62], x0, x1);
-  Round(b, c, d, e, f, g, h, a, wk[63], x1, x0);
-  Round(a, b, c, d, e, f, g, h, wk[64], x0, x1);
-  Round(h, a, b, c, d, e, f, g, wk[65], x1, x0);
-  Round(g, h, a, b, c, d, e, f, wk[66], x0, x1);
-  Round(f, g, h, a, b, c, d, e, wk[67], x1, x0);
-  Round(e, f, g, h, a, b, c, d, wk[68], x0, x1);
-  Round(d, e, f, g, h, a, b, c, wk[69], x1, x0);
-  Round(c, d, e, f, g, h, a, b, wk[70], x0, x1);
-  Round(b, c, d, e, f, g, h, a, wk[71], x1, x0);
-  Round(a, b, c, d, e, f, g, h, wk[72], x0, x1);
-  Round(h, a, b, c, d, e, f, g, wk[73], x1, x0);
-  Round(g, h, a, b, c, d, e, f, wk[74], x0, x1);
-  Round(f, g, h, a, b, c, d, e, wk[75], x1, x0);
-  Round(e, f, g, h, a, b, c, d, wk[76], x0, x1);
-  Round(d, e, f, g, h, a, b, c, wk[77], x1, x0);
-  Round(c, d, e, f, g, h, a, b, wk[78], x0, x1);
-  Round(b, c, d, e, f, g, h, a, wk[79], x1, x0);
+  Round(a, b, c, d, e, f, g, h, schedule.template Word<0>(), x0, x1);
+  Round(h, a, b, c, d, e, f, g, schedule.template Word<1>(), x1, x0);
+  Round(g, h, a, b, c, d, e, f, schedule.template Word<2>(), x0, x1);
+  Round(f, g, h, a, b, c, d, e, schedule.template Word<3>(), x1, x0);
+  Round(e, f, g, h, a, b, c, d, schedule.template Word<4>(), x0, x1);
+  Round(d, e, f, g, h, a, b, c, schedule.template Word<5>(), x1, x0);
+  Round(c, d, e, f, g, h, a, b, schedule.template Word<6>(), x0, x1);
+  Round(b, c, d, e, f, g, h, a, schedule.template Word<7>(), x1, x0);
+  Round(a, b, c, d, e, f, g, h, schedule.template Word<8>(), x0, x1);
+  Round(h, a, b, c, d, e, f, g, schedule.template Word<9>(), x1, x0);
+  Round(g, h, a, b, c, d, e, f, schedule.template Word<10>(), x0, x1);
+  Round(f, g, h, a, b, c, d, e, schedule.template Word<11>(), x1, x0);
+  Round(e, f, g, h, a, b, c, d, schedule.template Word<12>(), x0, x1);
+  Round(d, e, f, g, h, a, b, c, schedule.template Word<13>(), x1, x0);
+  Round(c, d, e, f, g, h, a, b, schedule.template Word<14>(), x0, x1);
+  Round(b, c, d, e, f, g, h, a, schedule.template Word<15>(), x1, x0);
+  Round(a, b, c, d, e, f, g, h, schedule.template Word<16>(), x0, x1);
+  Round(h, a, b, c, d, e, f, g, schedule.template Word<17>(), x1, x0);
+  Round(g, h, a, b, c, d, e, f, schedule.template Word<18>(), x0, x1);
+  Round(f, g, h, a, b, c, d, e, schedule.template Word<19>(), x1, x0);
+  Round(e, f, g, h, a, b, c, d, schedule.template Word<20>(), x0, x1);
+  Round(d, e, f, g, h, a, b, c, schedule.template Word<21>(), x1, x0);
+  Round(c, d, e, f, g, h, a, b, schedule.template Word<22>(), x0, x1);
+  Round(b, c, d, e, f, g, h, a, schedule.template Word<23>(), x1, x0);
+  Round(a, b, c, d, e, f, g, h, schedule.template Word<24>(), x0, x1);
+  Round(h, a, b, c, d, e, f, g, schedule.template Word<25>(), x1, x0);
+  Round(g, h, a, b, c, d, e, f, schedule.template Word<26>(), x0, x1);
+  Round(f, g, h, a, b, c, d, e, schedule.template Word<27>(), x1, x0);
+  Round(e, f, g, h, a, b, c, d, schedule.template Word<28>(), x0, x1);
+  Round(d, e, f, g, h, a, b, c, schedule.template Word<29>(), x1, x0);
+  Round(c, d, e, f, g, h, a, b, schedule.template Word<30>(), x0, x1);
+  Round(b, c, d, e, f, g, h, a, schedule.template Word<31>(), x1, x0);
+  Round(a, b, c, d, e, f, g, h, schedule.template Word<32>(), x0, x1);
+  Round(h, a, b, c, d, e, f, g, schedule.template Word<33>(), x1, x0);
+  Round(g, h, a, b, c, d, e, f, schedule.template Word<34>(), x0, x1);
+  Round(f, g, h, a, b, c, d, e, schedule.template Word<35>(), x1, x0);
+  Round(e, f, g, h, a, b, c, d, schedule.template Word<36>(), x0, x1);
+  Round(d, e, f, g, h, a, b, c, schedule.template Word<37>(), x1, x0);
+  Round(c, d, e, f, g, h, a, b, schedule.template Word<38>(), x0, x1);
+  Round(b, c, d, e, f, g, h, a, schedule.template Word<39>(), x1, x0);
+  Round(a, b, c, d, e, f, g, h, schedule.template Word<40>(), x0, x1);
+  Round(h, a, b, c, d, e, f, g, schedule.template Word<41>(), x1, x0);
+  Round(g, h, a, b, c, d, e, f, schedule.template Word<42>(), x0, x1);
+  Round(f, g, h, a, b, c, d, e, schedule.template Word<43>(), x1, x0);
+  Round(e, f, g, h, a, b, c, d, schedule.template Word<44>(), x0, x1);
+  Round(d, e, f, g, h, a, b, c, schedule.template Word<45>(), x1, x0);
+  Round(c, d, e, f, g, h, a, b, schedule.template Word<46>(), x0, x1);
+  Round(b, c, d, e, f, g, h, a, schedule.template Word<47>(), x1, x0);
+  Round(a, b, c, d, e, f, g, h, schedule.template Word<48>(), x0, x1);
+  Round(h, a, b, c, d, e, f, g, schedule.template Word<49>(), x1, x0);
+  Round(g, h, a, b, c, d, e, f, schedule.template Word<50>(), x0, x1);
+  Round(f, g, h, a, b, c, d, e, schedule.template Word<51>(), x1, x0);
+  Round(e, f, g, h, a, b, c, d, schedule.template Word<52>(), x0, x1);
+  Round(d, e, f, g, h, a, b, c, schedule.template Word<53>(), x1, x0);
+  Round(c, d, e, f, g, h, a, b, schedule.template Word<54>(), x0, x1);
+  Round(b, c, d, e, f, g, h, a, schedule.template Word<55>(), x1, x0);
+  Round(a, b, c, d, e, f, g, h, schedule.template Word<56>(), x0, x1);
+  Round(h, a, b, c, d, e, f, g, schedule.template Word<57>(), x1, x0);
+  Round(g, h, a, b, c, d, e, f, schedule.template Word<58>(), x0, x1);
+  Round(f, g, h, a, b, c, d, e, schedule.template Word<59>(), x1, x0);
+  Round(e, f, g, h, a, b, c, d, schedule.template Word<60>(), x0, x1);
+  Round(d, e, f, g, h, a, b, c, schedule.template Word<61>(), x1, x0);
+  Round(c, d, e, f, g, h, a, b, schedule.template Word<62>(), x0, x1);
+  Round(b, c, d, e, f, g, h, a, schedule.template Word<63>(), x1, x0);
+  Round(a, b, c, d, e, f, g, h, schedule.template Word<64>(), x0, x1);
+  Round(h, a, b, c, d, e, f, g, schedule.template Word<65>(), x1, x0);
+  Round(g, h, a, b, c, d, e, f, schedule.template Word<66>(), x0, x1);
+  Round(f, g, h, a, b, c, d, e, schedule.template Word<67>(), x1, x0);
+  Round(e, f, g, h, a, b, c, d, schedule.template Word<68>(), x0, x1);
+  Round(d, e, f, g, h, a, b, c, schedule.template Word<69>(), x1, x0);
+  Round(c, d, e, f, g, h, a, b, schedule.template Word<70>(), x0, x1);
+  Round(b, c, d, e, f, g, h, a, schedule.template Word<71>(), x1, x0);
+  Round(a, b, c, d, e, f, g, h, schedule.template Word<72>(), x0, x1);
+  Round(h, a, b, c, d, e, f, g, schedule.template Word<73>(), x1, x0);
+  Round(g, h, a, b, c, d, e, f, schedule.template Word<74>(), x0, x1);
+  Round(f, g, h, a, b, c, d, e, schedule.template Word<75>(), x1, x0);
+  Round(e, f, g, h, a, b, c, d, schedule.template Word<76>(), x0, x1);
+  Round(d, e, f, g, h, a, b, c, schedule.template Word<77>(), x1, x0);
+  Round(c, d, e, f, g, h, a, b, schedule.template Word<78>(), x0, x1);
+  Round(b, c, d, e, f, g, h, a, schedule.template Word<79>(), x1, x0);
 
   chainState[0] += a;
   chainState[1] += b;
@@ -175,4 +184,5 @@ inline std::uint64_t SmallSigma1(std::uint64_t x) {
   chainState[7] += h;
 }
 
+}  // namespace
 }  // namespace validador::sha512

@@ -4,71 +4,88 @@
 
 #include <immintrin.h>
 
+#include <bit>
+#include <cstdint>
+
 #include "hash/ShaAcceleration.h"
-#include "hash/Sha512Rounds.h"
 #include "hash/WipeBytes.h"
+
+// Everything from here on, the shared rounds included, is compiled for processors
+// with AVX-512VL and BMI2; it runs only where CpuHasVectorRotates().
+#pragma GCC push_options
+#pragma GCC target("avx512vl,avx512f,bmi,bmi2")
+#include "hash/Sha512Rounds.h"
 
 namespace validador {
 
 namespace {
 
-#define SHA512_VECTOR_TARGET __attribute__((target("avx512vl,avx512f,bmi2")))
-
-SHA512_VECTOR_TARGET inline __m128i SmallSigma0(__m128i x) {
+inline __m128i SmallSigma0(__m128i x) {
   return _mm_xor_si128(_mm_xor_si128(_mm_ror_epi64(x, 1), _mm_ror_epi64(x, 8)),
                        _mm_srli_epi64(x, 7));
 }
 
-SHA512_VECTOR_TARGET inline __m128i SmallSigma1(__m128i x) {
+inline __m128i SmallSigma1(__m128i x) {
   return _mm_xor_si128(_mm_xor_si128(_mm_ror_epi64(x, 19), _mm_ror_epi64(x, 61)),
                        _mm_srli_epi64(x, 6));
 }
 
-SHA512_VECTOR_TARGET inline void StorePlusConstants(std::uint64_t* wk, int t, __m128i words) {
-  const __m128i constants =
-      _mm_loadu_si128(reinterpret_cast<const __m128i*>(sha512::kRoundConstants + t));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(wk + t), _mm_add_epi64(words, constants));
-}
+// The schedule of one block computed two words at a time while the rounds run:
+// asking for word t (t even) first computes words t + 16 and t + 17 from the
+// window of the last sixteen words, x[i % 8] = w[2i .. 2i + 1].
+class InterleavedSchedule {
+ public:
+  ~InterleavedSchedule() { WipeBytes(wk_, sizeof wk_); }
 
-// wk[t] = w[t] + K[t] for the 80 words of one block.
-SHA512_VECTOR_TARGET inline void ExpandSchedule(std::uint64_t (&wk)[80],
-                                                const std::uint8_t* block) {
-  const __m128i byteSwap = _mm_set_epi64x(0x08090A0B0C0D0E0FLL, 0x0001020304050607LL);
-  __m128i x[8];
+  // Starts the schedule of the next block: its first sixteen words.
+  [[gnu::always_inline]] void Load(const std::uint8_t* block) {
+    const __m128i byteSwap = _mm_set_epi64x(0x08090A0B0C0D0E0FLL, 0x0001020304050607LL);
 #pragma GCC unroll 8
-  for (int i = 0; i < 8; ++i) {
-    x[i] = _mm_shuffle_epi8(
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)), byteSwap);
-    StorePlusConstants(wk, 2 * i, x[i]);
+    for (int i = 0; i < 8; ++i) {
+      x_[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)),
+                               byteSwap);
+      StorePlusConstants(2 * i, x_[i]);
+    }
   }
-  // Words t and t+1 from the window x[i % 8] = w[t-16..t-15] ... x[(i+7) % 8] = w[t-2..t-1].
-#pragma GCC unroll 32
-  for (int i = 0; i < 32; ++i) {
-    const __m128i older = x[i % 8];
-    const __m128i wordsT15 = _mm_alignr_epi8(x[(i + 1) % 8], older, 8);
-    const __m128i wordsT7 = _mm_alignr_epi8(x[(i + 5) % 8], x[(i + 4) % 8], 8);
-    x[i % 8] = _mm_add_epi64(_mm_add_epi64(older, SmallSigma0(wordsT15)),
-                             _mm_add_epi64(wordsT7, SmallSigma1(x[(i + 7) % 8])));
-    StorePlusConstants(wk, 16 + 2 * i, x[i % 8]);
+  template <int t>
+  [[gnu::always_inline]] std::uint64_t Word() {
+    if constexpr (t % 2 == 0 && t + 16 < 80) ComputePair<t / 2>();
+    return wk_[t];
   }
-}
+
+ private:
+  // Words 2i + 16 and 2i + 17 replace words 2i and 2i + 1 in the window.
+  template <int i>
+  [[gnu::always_inline]] void ComputePair() {
+    const __m128i older = x_[i % 8];
+    const __m128i wordsT15 = _mm_alignr_epi8(x_[(i + 1) % 8], older, 8);
+    const __m128i wordsT7 = _mm_alignr_epi8(x_[(i + 5) % 8], x_[(i + 4) % 8], 8);
+    x_[i % 8] = _mm_add_epi64(_mm_add_epi64(older, SmallSigma0(wordsT15)),
+                              _mm_add_epi64(wordsT7, SmallSigma1(x_[(i + 7) % 8])));
+    StorePlusConstants(16 + 2 * i, x_[i % 8]);
+  }
+
+  void StorePlusConstants(int t, __m128i words) {
+    const __m128i constants =
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(sha512::kRoundConstants + t));
+    _mm_store_si128(reinterpret_cast<__m128i*>(wk_ + t), _mm_add_epi64(words, constants));
+  }
+
+  __m128i x_[8];
+  alignas(16) std::uint64_t wk_[80];
+};
 
 }  // namespace
 
-SHA512_VECTOR_TARGET void Sha512CompressBlocksWithVectors(std::uint64_t (&chainState)[8],
-                                                          const std::uint8_t* blocks,
-                                                          std::size_t count) {
-  alignas(16) std::uint64_t wk[80];
+void Sha512CompressBlocksWithVectors(std::uint64_t (&chainState)[8], const std::uint8_t* blocks,
+                                     std::size_t count) {
+  InterleavedSchedule schedule;
   for (; count > 0; --count, blocks += 128) {
-    ExpandSchedule(wk, blocks);
-    // The rounds read their words from memory as operands of their additions
-    // rather than extracting them from the vector registers one by one.
-    __asm__ __volatile__("" : : "r"(wk) : "memory");
-    sha512::CompressRounds(chainState, wk);
+    schedule.Load(blocks);
+    sha512::CompressRounds(chainState, schedule);
   }
-  WipeBytes(wk, sizeof wk);
 }
 
-#undef SHA512_VECTOR_TARGET
-
 }  // namespace validador
+
+#pragma GCC pop_options

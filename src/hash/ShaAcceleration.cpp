@@ -22,14 +22,12 @@ bool CpuHasVectorRotates() {
   static const bool available = [] {
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512f") &&
-           __builtin_cpu_supports("bmi2");
+           __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2");
   }();
   return available;
 }
 
-void ForcePortableSha(bool portable) {
-  portableForced.store(portable, std::memory_order_relaxed);
-}
+void ForcePortableSha(bool portable) { portableForced.store(portable, std::memory_order_relaxed); }
 
 bool ShaExtensionsInUse() {
   return CpuHasShaExtensions() && !portableForced.load(std::memory_order_relaxed);

@@ -23,11 +23,11 @@ bool VectorScheduleInUse();
 
 // Compress `count` blocks of 64 (SHA-1, SHA-256) or 128 bytes (SHA-512); call
 // only when the processor has what each needs.
-void Sha1CompressBlocksWithExtensions(std::uint32_t (&chainState)[5],
-                                      const std::uint8_t* blocks, std::size_t count);
-void Sha256CompressBlocksWithExtensions(std::uint32_t (&chainState)[8],
-                                        const std::uint8_t* blocks, std::size_t count);
-void Sha512CompressBlocksWithVectors(std::uint64_t (&chainState)[8],
-                                     const std::uint8_t* blocks, std::size_t count);
+void Sha1CompressBlocksWithExtensions(std::uint32_t (&chainState)[5], const std::uint8_t* blocks,
+                                      std::size_t count);
+void Sha256CompressBlocksWithExtensions(std::uint32_t (&chainState)[8], const std::uint8_t* blocks,
+                                        std::size_t count);
+void Sha512CompressBlocksWithVectors(std::uint64_t (&chainState)[8], const std::uint8_t* blocks,
+                                     std::size_t count);
 
 }  // namespace validador

@@ -1,9 +1,5 @@
 #include "hash/Tiger.h"
 
-#include <algorithm>
-#include <iterator>
-
-#include "hash/BlockBuffering.h"
 #include "hash/ByteOrder.h"
 #include "hash/SelfTestVector.h"
 #include "hash/TigerTables.h"
@@ -29,8 +25,8 @@ inline void Step(std::uint64_t& a, std::uint64_t& b, std::uint64_t& c, std::uint
 }
 
 // Eight steps over the eight message words, the roles of a, b and c turning.
-inline void Pass(std::uint64_t& a, std::uint64_t& b, std::uint64_t& c,
-                 const std::uint64_t (&x)[8], std::uint64_t multiplier) {
+inline void Pass(std::uint64_t& a, std::uint64_t& b, std::uint64_t& c, const std::uint64_t (&x)[8],
+                 std::uint64_t multiplier) {
   Step(a, b, c, x[0], multiplier);
   Step(b, c, a, x[1], multiplier);
   Step(c, a, b, x[2], multiplier);
@@ -72,8 +68,10 @@ void Compress(std::uint64_t (&chainState)[3], std::uint64_t (&x)[8]) {
   chainState[2] += c;
 }
 
-void CompressBlocks(std::uint64_t (&chainState)[3], const std::uint8_t* blocks,
-                    std::size_t count) {
+}  // namespace
+
+void TigerLayout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                                 std::size_t count) {
   std::uint64_t x[8];
   for (; count > 0; --count, blocks += 64) {
     for (int i = 0; i < 8; ++i) x[i] = byteorder::LoadLE64(blocks + 8 * i);
@@ -82,17 +80,7 @@ void CompressBlocks(std::uint64_t (&chainState)[3], const std::uint8_t* blocks,
   WipeBytes(x, sizeof x);
 }
 
-auto CompressInto(std::uint64_t (&chainState)[3]) {
-  return [&chainState](const std::uint8_t* blocks, std::size_t count) {
-    CompressBlocks(chainState, blocks, count);
-  };
-}
-
-}  // namespace
-
-TDCP_tiger::~TDCP_tiger() {
-  if (Initialized) Wipe();
-}
+template class TDCP_blockhash<TigerLayout>;
 
 bool TDCP_tiger::SelfTest() {
   return PassesSelfTest<TDCP_tiger>(
@@ -102,36 +90,8 @@ bool TDCP_tiger::SelfTest() {
        "8A866829040A410C729AD23F5ADA711603B3CDD357E4C15E"});
 }
 
-void TDCP_tiger::Init() {
-  Wipe();
-  std::copy(std::begin(kInitialChainState), std::end(kInitialChainState), ChainState);
-  Initialized = true;
-}
+void TDCP_tiger::Init() { Start(kInitialChainState); }
 
-void TDCP_tiger::Update(const void* buffer, std::uint32_t size) {
-  if (!Initialized) RaiseNotInitialized();
-  BitCount += std::uint64_t{size} << 3;
-  blockbuffering::BufferMessage(BlockBuffer, BufferIndex,
-                                static_cast<const std::uint8_t*>(buffer), size,
-                                CompressInto(ChainState));
-}
-
-void TDCP_tiger::Final(void* digest) {
-  if (!Initialized) RaiseNotInitialized();
-  std::uint8_t trailer[8];
-  byteorder::StoreLittle(trailer, BitCount);
-  blockbuffering::CompleteMessage(BlockBuffer, BufferIndex, 0x01, trailer,
-                                  CompressInto(ChainState));
-  byteorder::StoreWordsLittle(digest, ChainState, 3);
-  Wipe();
-}
-
-void TDCP_tiger::Wipe() {
-  BitCount = 0;
-  BufferIndex = 0;
-  WipeBytes(ChainState, sizeof ChainState);
-  WipeBytes(BlockBuffer, sizeof BlockBuffer);
-  Initialized = false;
-}
+void TDCP_tiger::Final(void* digest) { Finish(digest, 3); }
 
 }  // namespace validador

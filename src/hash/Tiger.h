@@ -1,17 +1,32 @@
 #pragma once
 // Tiger with three passes and a 192-bit result, as published by its designers.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "hash/DCPhash.h"
+#include "hash/BlockHash.h"
 
 namespace validador {
 
-class TDCP_tiger : public TDCP_hash {
+struct TigerLayout {
+  using Word = std::uint64_t;
+  using Count = TBitCount64;
+  static constexpr std::size_t kChainWords = 3;
+  static constexpr std::size_t kBlockSize = 64;
+  static constexpr std::uint8_t kPadByte = 0x01;
+  static constexpr bool kBigEndian = false;
+  static constexpr std::array<std::uint8_t, 0> kTrailerPrefix{};
+  static void CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                             std::size_t count);
+};
+
+extern template class TDCP_blockhash<TigerLayout>;
+
+class TDCP_tiger : public TDCP_blockhash<TigerLayout> {
  public:
-  using TDCP_hash::TDCP_hash;
-  ~TDCP_tiger() override;
+  using TDCP_blockhash::TDCP_blockhash;
 
   static std::int32_t GetId() { return 18; }
   static std::string GetAlgorithm() { return "Tiger"; }
@@ -21,16 +36,6 @@ class TDCP_tiger : public TDCP_hash {
 
   void Init() override;
   void Final(void* digest) override;
-  void Wipe() override;
-  void Update(const void* buffer, std::uint32_t size) override;
-
- private:
-  friend struct HashTestAccess;
-
-  std::uint64_t BitCount = 0;
-  std::uint32_t BufferIndex = 0;
-  std::uint64_t ChainState[3] = {};
-  std::uint8_t BlockBuffer[64] = {};
 };
 
 }  // namespace validador
