@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QTime>
 
-#include "report/Relatorio.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtTexts.h"
 
@@ -94,7 +93,7 @@ void TfrmCarga::ShowResultReport(const std::string& manifestDigest) {
   dados.telContato = FromCp1252(carga_.TelContato);
   dados.data = QDate::currentDate();
   dados.hora = QTime::currentTime();
-  MostraRelatorio(dados, this);
+  showReport_(dados, this);
 }
 
 void TfrmCarga::closeEvent(QCloseEvent* event) {

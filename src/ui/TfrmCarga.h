@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 
+#include "report/Relatorio.h"
 #include "ui/TDirectoryListBox.h"
 #include "ui/TDriveComboBox.h"
 #include "ui/TLogBox.h"
@@ -45,8 +46,13 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void btnLimpaTelaClick();
   void btnGeraResultClick();
 
-  // Replaces the open-file dialog (the tests choose without one).
+  // The result report's preview (MostraRelatorio unless replaced).
+  using ReportShower = std::function<void(const DadosResultado& dados, QWidget* parent)>;
+
+  // Replace the open-file dialog and the report's preview (the tests look at what
+  // they are given).
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+  void SetReportShower(ReportShower shower) { showReport_ = std::move(shower); }
   // The standard dialog: one filter, "Arquivos Texto (*.txt)", starting in the folder.
   static std::optional<QString> ChooseWithDialog(QWidget* parent, const QString& initialFolder);
 
@@ -100,6 +106,7 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void CreateCountBoxes();
   void CreateLogAndFooter();
   void SetTabOrder();
+  void NameControls();
   void ConnectCommands();
 
   // Running a command: buttons off, inputs to the engine, the error handler, a close
@@ -127,6 +134,7 @@ class TfrmCarga : public QWidget, private CargaHooks {
 
   Carga carga_;
   FileChooser chooseFile_ = &TfrmCarga::ChooseWithDialog;
+  ReportShower showReport_ = &MostraRelatorio;
   bool commandRunning_ = false;
   bool closeAsked_ = false;
   int shownAlgorithmIndex_ = -1;

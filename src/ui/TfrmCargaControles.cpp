@@ -61,6 +61,7 @@ void TfrmCarga::FormCreate() {
   CreateGroup();
   CreateLogAndFooter();
   SetTabOrder();
+  NameControls();
   ConnectCommands();
   // The light grey of the window and of Panel2, set once everything stands.
   PaintWith(this, QPalette::Window, kWindowGrey);
@@ -211,6 +212,26 @@ void TfrmCarga::SetTabOrder() {
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   G->setFocusPolicy(Qt::NoFocus);
   edtNrCaso->setFocus();
+}
+
+void TfrmCarga::NameControls() {
+  const std::pair<QWidget*, const char*> named[] = {
+      {Image1, "Image1"},         {Label5, "Label5"},       {Label6, "Label6"},
+      {Label1, "Label1"},         {Label8, "Label8"},       {Shape4, "Shape4"},
+      {Panel2, "Panel2"},         {Shape1, "Shape1"},       {Shape2, "Shape2"},
+      {Shape3, "Shape3"},         {GroupBox4, "GroupBox4"}, {RxLabel2, "RxLabel2"},
+      {Memo2, "Memo2"},           {Label2, "Label2"},       {edtNrCaso, "edtNrCaso"},
+      {Label4, "Label4"},         {edtNrBanco, "edtNrBanco"}, {btnAbreTodos, "btnAbreTodos"},
+      {btnAbreUm, "btnAbreUm"},   {btnGeraResult, "btnGeraResult"},
+      {btnLimpaTela, "btnLimpaTela"}, {Label3, "Label3"},   {FEdit, "FEdit"},
+      {Label14, "Label14"},       {lblTotReg, "lblTotReg"}, {DriveComboBox1, "DriveComboBox1"},
+      {dlb1, "dlb1"},             {Label15, "Label15"},     {cbHash, "cbHash"},
+      {G, "G"},                   {redtResultado, "redtResultado"}};
+  for (const auto& [widget, name] : named) widget->setObjectName(QLatin1String(name));
+  for (std::size_t i = 0; i < Edit.size(); ++i) {
+    Edit[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+    QuantidadeLabels[i]->setObjectName(QStringLiteral("Label%1").arg(i + 16));
+  }
 }
 
 void TfrmCarga::ConnectCommands() {
