@@ -1,0 +1,47 @@
+#include "app/StartUp.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QIcon>
+#include <QPointer>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include "app/TfrmSplash.h"
+#include "report/Branding.h"
+#include "ui/TfrmCarga.h"
+
+namespace validador::app {
+
+void PrepareApplication(QApplication& application) {
+  InitBrandingResources();
+  QApplication::setApplicationName(QStringLiteral("validador"));
+  QApplication::setApplicationDisplayName(ProgramTitle());
+  QApplication::setDesktopFileName(QStringLiteral("validador"));
+  if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+    QApplication::setStyle(fusion);
+  }
+  application.setWindowIcon(QIcon(AppIconPath()));
+}
+
+void ShowSplash(std::chrono::milliseconds time) {
+  QPointer<TfrmSplash> splash = new TfrmSplash;
+  splash->show();
+  splash->repaint();
+  QEventLoop wait;
+  QTimer::singleShot(time, &wait, &QEventLoop::quit);
+  wait.exec(QEventLoop::ExcludeUserInputEvents);
+  if (splash.isNull()) return;
+  splash->repaint();
+  splash->FormClose();
+}
+
+int RunProgram(QApplication& application) {
+  ui::TfrmCarga window;
+  ShowSplash(kSplashTime);
+  CentreOnScreen(&window);
+  window.show();
+  return application.exec();
+}
+
+}  // namespace validador::app

@@ -1,0 +1,107 @@
+// What the main window does for the check: the log box, the shown values, the
+// cursor, the notices, the open-file dialog and the pauses of a long run.
+
+#include <QApplication>
+#include <algorithm>
+
+#include "ui/MessageBoxes.h"
+#include "ui/QtTexts.h"
+#include "ui/TfrmCarga.h"
+
+namespace validador::ui {
+namespace {
+
+// A long run repaints its group at most this often; the gauge follows every pause.
+constexpr qint64 kGroupRepaintMs = 50;
+
+Qt::CursorShape ShapeOf(CursorKind cursor) {
+  return cursor == CursorKind::DatabaseWait ? Qt::BusyCursor : Qt::WaitCursor;
+}
+
+}  // namespace
+
+void TfrmCarga::LogLineAdded(const LogLine& line) {
+  redtResultado->AppendLine(FromCp1252(line.text), line.style);
+}
+
+void TfrmCarga::LogCleared() { redtResultado->Reset(); }
+
+void TfrmCarga::ProcessMessages() {
+  ShowGauge();
+  QCoreApplication::processEvents();
+  if (!groupRepaint_.isValid() || groupRepaint_.elapsed() >= kGroupRepaintMs) {
+    GroupBox4->repaint();
+    groupRepaint_.start();
+  }
+}
+
+void TfrmCarga::StateChanged() { ShowState(); }
+
+void TfrmCarga::SetCursor(CursorKind cursor) {
+  if (cursor == CursorKind::Normal) {
+    while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
+    return;
+  }
+  if (QApplication::overrideCursor() != nullptr) {
+    QApplication::changeOverrideCursor(ShapeOf(cursor));
+  } else {
+    QApplication::setOverrideCursor(ShapeOf(cursor));
+  }
+}
+
+void TfrmCarga::Notice(const std::string& text, InputBox focus) {
+  ShowNotice(this, FromCp1252(text));
+  QWidget* box = focus == InputBox::Caso    ? static_cast<QWidget*>(edtNrCaso)
+                 : focus == InputBox::Banco ? static_cast<QWidget*>(edtNrBanco)
+                                            : static_cast<QWidget*>(cbHash);
+  box->setFocus();
+}
+
+std::optional<std::string> TfrmCarga::ChooseFile(const std::string& initialFolder) {
+  const std::optional<QString> chosen = chooseFile_(this, FromPath(initialFolder));
+  if (!chosen || chosen->isEmpty()) return std::nullopt;
+  return ToPath(*chosen);
+}
+
+void TfrmCarga::CannotReadFile(const std::string&) { ShowCannotReadFile(this); }
+
+void TfrmCarga::ShowState() {
+  FEdit->setText(FromPath(carga_.FEdit));
+  lblTotReg->setText(FromCp1252(carga_.lblTotReg));
+  lblTotReg->adjustSize();
+  lblTotReg->setVisible(carga_.lblTotRegVisible);
+  Label14->setVisible(carga_.lblTotRegVisible);
+  for (std::size_t i = 0; i < Edit.size(); ++i) Edit[i]->setText(FromCp1252(carga_.Edit[i]));
+  ShowGauge();
+  ShowAlgorithm();
+  ShowDigestList();
+}
+
+void TfrmCarga::ShowGauge() {
+  const int maximum = std::max(carga_.GaugeMax, 1);
+  if (G->maximum() != maximum) G->setRange(0, maximum);
+  G->setValue(std::clamp(carga_.GaugePos, 0, maximum));
+}
+
+void TfrmCarga::ShowAlgorithm() {
+  if (carga_.cbHashIndex == shownAlgorithmIndex_ && carga_.cbHashText == shownAlgorithmText_) {
+    return;
+  }
+  if (carga_.cbHashIndex != cbHash->currentIndex()) cbHash->setCurrentIndex(carga_.cbHashIndex);
+  cbHash->setEditText(FromCp1252(carga_.cbHashText));
+  shownAlgorithmIndex_ = carga_.cbHashIndex;
+  shownAlgorithmText_ = carga_.cbHashText;
+  cbHash->repaint();
+}
+
+void TfrmCarga::ShowDigestList() {
+  if (carga_.Memo2.size() < shownDigests_) {
+    Memo2->clear();
+    shownDigests_ = 0;
+  }
+  for (; shownDigests_ < carga_.Memo2.size(); ++shownDigests_) {
+    Memo2->appendPlainText(FromCp1252(carga_.Memo2[shownDigests_]));
+  }
+}
+
+}  // namespace validador::ui
