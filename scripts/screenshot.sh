@@ -16,7 +16,12 @@ command -v xvfb-run >/dev/null 2>&1 || scripts/setup.sh
 mkdir -p "$(dirname "$out")"
 args=(--screenshot "$out")
 if [[ $check == yes ]]; then
-  args+=(--pasta examples/entrega-valida --caso 2024.0042-7 --banco 987 --hash md5)
+  # A copy outside the working tree, so that the picture shows a short neutral path.
+  example=/var/tmp/validador-exemplo/entrega-valida
+  rm -rf "$example" && mkdir -p "$(dirname "$example")"
+  cp -r examples/entrega-valida "$example"
+  rm -f "$example/HASHV.txt"
+  args+=(--pasta "$example" --caso 2024.0042-7 --banco 987 --hash md5)
 fi
 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build/src/app/validador "${args[@]}"
 echo "Imagem da janela: $out"
