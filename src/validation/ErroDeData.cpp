@@ -26,12 +26,8 @@ std::int32_t LastDayOf(std::int32_t month, std::int32_t year) {
   }
 }
 
-// The value of a text of digits only.
-std::int32_t DigitsValue(std::string_view digits) {
-  std::int32_t number = 0;
-  for (const char digit : digits) number = number * 10 + (digit - '0');
-  return number;
-}
+std::int32_t DigitValue(char digit) { return digit - '0'; }
+std::int32_t TwoDigitsValue(const char* digits) { return DigitValue(digits[0]) * 10 + DigitValue(digits[1]); }
 
 // Day, month and year of "ddmmyyyy" or "dmmyyyy" (the day takes what the month
 // and year leave); false when a part is not an integer. A date of digits only
@@ -40,33 +36,30 @@ std::int32_t DigitsValue(std::string_view digits) {
 bool SplitDate(std::string_view value, bool digitsOnly, std::int32_t& day, std::int32_t& month,
                std::int32_t& year) {
   const std::size_t dayLength = value.size() - 6;
-  const std::string_view dayPart = value.substr(0, dayLength);
-  const std::string_view monthPart = value.substr(dayLength, 2);
-  const std::string_view yearPart = value.substr(dayLength + 2);
   if (digitsOnly) {
-    day = DigitsValue(dayPart);
-    month = DigitsValue(monthPart);
-    year = DigitsValue(yearPart);
+    const char* digits = value.data();
+    day = dayLength == 2 ? TwoDigitsValue(digits) : DigitValue(digits[0]);
+    month = TwoDigitsValue(digits + dayLength);
+    year = TwoDigitsValue(digits + dayLength + 2) * 100 + TwoDigitsValue(digits + dayLength + 4);
     return true;
   }
-  return TryStrToInt(dayPart, day) && TryStrToInt(monthPart, month) && TryStrToInt(yearPart, year);
+  return TryStrToInt(value.substr(0, dayLength), day) && TryStrToInt(value.substr(dayLength, 2), month) &&
+         TryStrToInt(value.substr(dayLength + 2), year);
 }
 
 }  // namespace
 
-const std::string* ErroDeData(std::string_view value) {
-  return ErroDeData(value, ClassMaskOf(value) == kDigitClass);
-}
+const std::string* ErroDeData(std::string_view value) { return ErroDeData(value, IsAllDigits(value)); }
 
+// The messages are looked up only for a date that fails.
 const std::string* ErroDeData(std::string_view value, bool digitsOnly) {
-  const MensagensCampos& mensagens = Mensagens();
-  if (value.size() != 8 && value.size() != 7) return &mensagens.tamanhoData;
+  if (value.size() != 8 && value.size() != 7) return &Mensagens().tamanhoData;
   std::int32_t day = 0;
   std::int32_t month = 0;
   std::int32_t year = 0;
-  if (!SplitDate(value, digitsOnly, day, month, year)) return &mensagens.caracteresData;
-  if (month > 12) return &mensagens.mesInvalido;
-  if (day > LastDayOf(month, year)) return &mensagens.diaInvalido;
+  if (!SplitDate(value, digitsOnly, day, month, year)) return &Mensagens().caracteresData;
+  if (month > 12) return &Mensagens().mesInvalido;
+  if (day > LastDayOf(month, year)) return &Mensagens().diaInvalido;
   return nullptr;
 }
 
