@@ -43,7 +43,7 @@ inline std::uint32_t MaskOfTail(const char* text, std::size_t at, std::size_t si
 template <typename Found>
 bool ForEachBit(std::uint32_t mask, std::size_t base, Found& found) {
   for (; mask != 0; mask &= mask - 1) {
-    if (!found(base + static_cast<std::size_t>(std::countr_zero(mask)))) return false;
+    if (!found(base + static_cast<unsigned>(std::countr_zero(mask)))) return false;
   }
   return true;
 }

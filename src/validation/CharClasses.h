@@ -42,7 +42,9 @@ std::uint8_t ClassMaskOf(std::string_view text);
 
 // True when every byte of `text` is a digit (also for an empty text).
 inline bool IsAllDigits(std::string_view text) {
-  return MarkedLanes(text, [](std::uint64_t word) { return ~LanesInRange(word, '0', '9') & kLaneTopBits; }) == 0;
+  std::uint64_t outside = 0;
+  ForEachWord(text, [&outside](std::uint64_t word) { outside |= OutsideRangeBits(word, '0', '9'); });
+  return (outside & kLaneTopBits) == 0;
 }
 
 // What the numeric rule asks about the bytes of a value.
@@ -51,19 +53,24 @@ struct NumericBytes {
   bool comma = false;
 };
 
-// Nearly every numeric value holds only bytes from ',' to '9' (digits, comma,
-// hyphen, full stop, slash); then one pass over its words tells the full stop and
-// the comma apart, each marked in its own bit of the lanes. Any other value goes
+// Nearly every numeric value holds only bytes from ',' to '9' (comma, hyphen, full
+// stop, slash, digits); for those, each byte less ',' is 0 for a comma and 2 for a
+// full stop, and one pass over the words answers both. Any other value goes
 // through the class table.
 inline NumericBytes NumericBytesOf(std::string_view text) {
-  constexpr std::uint64_t kOutsideLanes = kLaneTopBits;
-  constexpr std::uint64_t kFullStopLanes = kLaneTopBits >> 1;
-  constexpr std::uint64_t kCommaLanes = kLaneTopBits >> 2;
-  const std::uint64_t marked = MarkedLanes(text, [](std::uint64_t word) {
-    return (~LanesInRange(word, ',', '9') & kOutsideLanes) | LanesEqualTo(word, '.') >> 1 |
-           LanesEqualTo(word, ',') >> 2;
+  constexpr std::uint64_t kFullStopFromComma = InEveryLane('.' - ',');
+  std::uint64_t outside = 0;
+  std::uint64_t commas = 0;
+  std::uint64_t fullStops = 0;
+  ForEachWord(text, [&](std::uint64_t word) {
+    const std::uint64_t fromComma = word - InEveryLane(',');
+    outside |= OutsideRangeBits(word, ',', '9');
+    commas |= ZeroLaneBits(fromComma);
+    fullStops |= ZeroLaneBits(fromComma ^ kFullStopFromComma);
   });
-  if ((marked & kOutsideLanes) == 0) return {(marked & kFullStopLanes) != 0, (marked & kCommaLanes) != 0};
+  if ((outside & kLaneTopBits) == 0) {
+    return {(fullStops & kLaneTopBits) != 0, (commas & kLaneTopBits) != 0};
+  }
   const std::uint8_t classes = ClassMaskOf(text);
   return {(classes & (kLetterClass | kFullStopClass | kBlankClass)) != 0, (classes & kCommaClass) != 0};
 }

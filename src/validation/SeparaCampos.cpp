@@ -35,20 +35,19 @@ void ExtraiCampo(std::string_view& line, std::string_view& field) {
 // ends with one) is the last field.
 int SeparaCampos(std::string_view line, RecordTypeIndex type, TRetorno& fields) {
   fields.resize(kTamanhoRetorno);
-  const int tabsOfLayout = LayoutCatalogue::Instance().QtdeCampos(type) - 1;
   std::string_view* field = fields.data();
-  const char* text = line.data();
-  int tabs = 0;
-  std::size_t fieldStart = 0;
+  const std::string_view* const lastField = field + LayoutCatalogue::Instance().QtdeCampos(type) - 1;
+  const char* const text = line.data();
+  const char* fieldStart = text;
   const bool withinLayout = ForEachByte(line, Separador, [&](std::size_t tab) {
-    if (tabs == tabsOfLayout) return false;
-    field[tabs++] = std::string_view(text + fieldStart, tab - fieldStart);
-    fieldStart = tab + 1;
+    if (field == lastField) return false;
+    *field++ = std::string_view(fieldStart, static_cast<std::size_t>(text + tab - fieldStart));
+    fieldStart = text + tab + 1;
     return true;
   });
-  if (!withinLayout || tabs != tabsOfLayout) return 0;
-  field[tabs] = std::string_view(text + fieldStart, line.size() - fieldStart);
-  return tabs + 1;
+  if (!withinLayout || field != lastField) return 0;
+  *field = std::string_view(fieldStart, static_cast<std::size_t>(text + line.size() - fieldStart));
+  return static_cast<int>(field - fields.data()) + 1;
 }
 
 }  // namespace validador

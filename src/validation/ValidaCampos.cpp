@@ -13,16 +13,25 @@ using TypeRule = TLayoutCampos::TypeRule;
 
 constexpr std::string_view kOitoEspacos = "        ";
 
-// Setting a message is the rare way out of a rule: kept out of the rules' code
-// (cold), and the messages are looked up only then.
+// The last message a field's length and type rules set (none when they pass), and
+// whether the field's name follows it. The messages are looked up only on failure.
+struct Falha {
+  const std::string* texto = nullptr;
+  bool comNome = false;
+};
+
+Falha FalhaComNome(const std::string& texto) { return {&texto, true}; }
+Falha FalhaSemNome(const std::string& texto) { return {&texto, false}; }
+
+// Replacing the record's message is the rare way out of a rule: kept apart (cold).
 [[gnu::cold, gnu::noinline]] void SetMessage(std::string& MensagemErro, const std::string& text) {
   MensagemErro.assign(text);
 }
 
-[[gnu::cold, gnu::noinline]] void SetMessage(std::string& MensagemErro, const std::string& text,
+[[gnu::cold, gnu::noinline]] void SetMessage(std::string& MensagemErro, const Falha& falha,
                                              const std::string& name) {
-  MensagemErro.assign(text);
-  MensagemErro.append(name);
+  MensagemErro.assign(*falha.texto);
+  if (falha.comNome) MensagemErro.append(name);
 }
 
 bool NaturezaValida(std::string_view value) { return value == "C" || value == "D"; }
@@ -58,17 +67,12 @@ bool ValidaRegrasDoNome(std::string_view value, const FieldPlan& field, std::str
 
 // A numeric field. A blank fails the character test, which replaces the message of
 // a value of blanks only.
-void ValidaNumerico(std::string_view value, const FieldPlan& field, const std::string& name,
-                    std::string& MensagemErro) {
+Falha FalhaNumerica(std::string_view value, const FieldPlan& field) {
   const NumericBytes bytes = NumericBytesOf(value);
-  if (bytes.letterStopOrBlank) {
-    SetMessage(MensagemErro, Mensagens().caracteresNumerico, name);
-    return;
-  }
-  if (!value.empty() && !field.money) return;
-  if (bytes.comma) return;
-  if (field.emptyNumericAllowed) return;
-  SetMessage(MensagemErro, Mensagens().numericoVazio);
+  if (bytes.letterStopOrBlank) return FalhaComNome(Mensagens().caracteresNumerico);
+  if (!value.empty() && !field.money) return {};
+  if (bytes.comma || field.emptyNumericAllowed) return {};
+  return FalhaSemNome(Mensagens().numericoVazio);
 }
 
 // The classes of a date's bytes; a date of digits only (nearly every one) is
@@ -80,40 +84,41 @@ std::uint8_t DateClassesOf(std::string_view value) {
 
 // A date field. Only here can the blanks-only message of step 5 stand: eight
 // blanks end the date rule; other blanks fail its size or its conversion.
-void ValidaCampoData(std::string_view value, const std::string& name, std::string& MensagemErro) {
+Falha FalhaDeData(std::string_view value) {
   const std::uint8_t classes = DateClassesOf(value);
-  if (classes == kBlankClass) SetMessage(MensagemErro, Mensagens().somenteEspacos, name);
-  if ((classes & kLetterClass) != 0) {
-    SetMessage(MensagemErro, Mensagens().caracteresData);
-    return;
-  }
-  if (value.empty() || value == kOitoEspacos) return;
-  if (const std::string* erro = ErroDeData(value, classes == kDigitClass)) SetMessage(MensagemErro, *erro);
+  if ((classes & kLetterClass) != 0) return FalhaSemNome(Mensagens().caracteresData);
+  const Falha somenteEspacos = classes == kBlankClass ? FalhaComNome(Mensagens().somenteEspacos) : Falha{};
+  if (value.empty() || value == kOitoEspacos) return somenteEspacos;
+  if (const std::string* erro = ErroDeData(value, classes == kDigitClass)) return FalhaSemNome(*erro);
+  return somenteEspacos;
 }
 
 // Step 6, with step 5 where it can stand. In a text field a value of blanks only
 // always differs from its trimmed form or holds a non-digit, and in a numeric field
 // it fails the character test: their messages replace the blanks-only one.
-void ValidaTipo(std::string_view value, const FieldPlan& field, const std::string& name, std::string& MensagemErro) {
+Falha FalhaDoTipo(std::string_view value, const FieldPlan& field) {
   switch (field.typeRule) {
     case TypeRule::kText:
-      if (DiffersFromTrimmed(value)) SetMessage(MensagemErro, Mensagens().espacosInicioFinal, name);
-      break;
+      if (DiffersFromTrimmed(value)) return FalhaComNome(Mensagens().espacosInicioFinal);
+      return {};
     case TypeRule::kDigitsOnly:
-      if (!IsAllDigits(value)) SetMessage(MensagemErro, Mensagens().caracteresCampo, name);
-      break;
+      if (!IsAllDigits(value)) return FalhaComNome(Mensagens().caracteresCampo);
+      return {};
     case TypeRule::kNumeric:
-      ValidaNumerico(value, field, name, MensagemErro);
-      break;
+      return FalhaNumerica(value, field);
     case TypeRule::kDate:
-      ValidaCampoData(value, name, MensagemErro);
-      break;
+      return FalhaDeData(value);
     case TypeRule::kNone:
-      if (!value.empty() && ClassMaskOf(value) == kBlankClass) {
-        SetMessage(MensagemErro, Mensagens().somenteEspacos, name);
-      }
       break;
   }
+  if (!value.empty() && ClassMaskOf(value) == kBlankClass) return FalhaComNome(Mensagens().somenteEspacos);
+  return {};
+}
+
+// Steps 4 to 6: a value longer than the field's limit is not looked at further.
+Falha FalhaDoCampo(std::string_view value, const FieldPlan& field) {
+  if (value.size() > field.limit) return FalhaComNome(Mensagens().tamanhoCampo);
+  return FalhaDoTipo(value, field);
 }
 
 }  // namespace
@@ -123,14 +128,9 @@ void ValidaCampos(const TRetorno& fields, const TLayoutCampos& layout, std::stri
   const std::string_view* values = fields.data();
   const FieldPlan* plan = layout.plan.data();
   for (std::size_t i = 0; i < count; ++i) {
-    const std::string_view value = values[i];
-    const FieldPlan& field = plan[i];
-    if (field.nameRule && !ValidaRegrasDoNome(value, field, MensagemErro)) return;
-    if (value.size() > field.limit) {
-      SetMessage(MensagemErro, Mensagens().tamanhoCampo, layout.NomesCampos[i]);
-      continue;
-    }
-    ValidaTipo(value, field, layout.NomesCampos[i], MensagemErro);
+    if (plan[i].nameRule && !ValidaRegrasDoNome(values[i], plan[i], MensagemErro)) return;
+    const Falha falha = FalhaDoCampo(values[i], plan[i]);
+    if (falha.texto != nullptr) SetMessage(MensagemErro, falha, layout.NomesCampos[i]);
   }
 }
 

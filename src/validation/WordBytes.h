@@ -1,8 +1,8 @@
 #pragma once
 // Questions about the bytes of a short text asked eight bytes at a time: the bytes
-// are loaded into a 64-bit word and every byte lane is tested at once. A lane test
-// gives a word with the top bit (0x80) of each lane that passes and nothing else.
-// Lane order does not matter to any question here, so neither does byte order.
+// are loaded into a 64-bit word, one byte per lane, and all lanes are tested with
+// a few word operations. Lane order does not matter to any question here, so
+// neither does byte order.
 
 #include <cstdint>
 #include <cstring>
@@ -15,16 +15,18 @@ inline constexpr std::uint64_t kLaneTopBits = 0x8080808080808080ULL;
 
 constexpr std::uint64_t InEveryLane(std::uint8_t byte) { return kLaneLowBits * byte; }
 
-// Lanes holding a byte from `low` to `high` (both below 0x80). Carries never cross
-// lanes: the additions work on the low seven bits of each lane only.
-constexpr std::uint64_t LanesInRange(std::uint64_t word, std::uint8_t low, std::uint8_t high) {
-  const std::uint64_t lowSeven = word & ~kLaneTopBits;
-  const std::uint64_t atLeastLow = lowSeven + InEveryLane(static_cast<std::uint8_t>(0x80 - low));
-  const std::uint64_t aboveHigh = lowSeven + InEveryLane(static_cast<std::uint8_t>(0x7F - high));
-  return atLeastLow & ~aboveHigh & ~word & kLaneTopBits;
+// A word whose lane top bits (kLaneTopBits) are all clear exactly when every lane
+// holds a byte from `low` to `high` (0 < low <= high < 0x80). Which lanes show a
+// top bit is not exact, only whether any does: the lowest lane outside the range
+// always shows one (nothing carries into it from the lanes below, all inside), and
+// lanes inside never carry or borrow.
+constexpr std::uint64_t OutsideRangeBits(std::uint64_t word, std::uint8_t low, std::uint8_t high) {
+  return (word - InEveryLane(low)) | (word + InEveryLane(static_cast<std::uint8_t>(0x7F - high)));
 }
 
-constexpr std::uint64_t LanesEqualTo(std::uint64_t word, std::uint8_t byte) { return LanesInRange(word, byte, byte); }
+// A word whose lane top bits are all clear exactly when no lane is zero, for a
+// word whose lanes are all below 0x80 (a borrow starts only at a zero lane).
+constexpr std::uint64_t ZeroLaneBits(std::uint64_t word) { return word - kLaneLowBits; }
 
 inline std::uint64_t LoadWord(const char* bytes) {
   std::uint64_t word;
@@ -49,21 +51,21 @@ inline std::uint64_t LoadOneToThree(const char* bytes, std::size_t size) {
   return three | three << 24 | three << 48;
 }
 
-// The lanes that `test` marks, together over words that cover every byte of `text`
-// (some bytes twice, which changes no answer); nothing outside the text is read.
-// 0 for an empty text.
-template <typename LaneTest>
-[[gnu::always_inline]] inline std::uint64_t MarkedLanes(std::string_view text, LaneTest test) {
+// Calls visit(word) for words that together cover every byte of `text`, each lane
+// holding a byte of the text (some bytes twice, which changes no answer about
+// what the text holds); nothing outside the text is read. No call for an empty text.
+template <typename Visit>
+[[gnu::always_inline]] inline void ForEachWord(std::string_view text, Visit visit) {
   const char* bytes = text.data();
   const std::size_t size = text.size();
   if (size >= 8) {
-    std::uint64_t marked = test(LoadWord(bytes + size - 8));
-    for (std::size_t at = 0; at + 8 < size; at += 8) marked |= test(LoadWord(bytes + at));
-    return marked;
+    for (std::size_t at = 0; at + 8 < size; at += 8) visit(LoadWord(bytes + at));
+    visit(LoadWord(bytes + size - 8));
+  } else if (size >= 4) {
+    visit(LoadFourToSeven(bytes, size));
+  } else if (size > 0) {
+    visit(LoadOneToThree(bytes, size));
   }
-  if (size >= 4) return test(LoadFourToSeven(bytes, size));
-  if (size > 0) return test(LoadOneToThree(bytes, size));
-  return 0;
 }
 
 }  // namespace validador
