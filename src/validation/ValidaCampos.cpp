@@ -34,7 +34,11 @@ Falha FalhaSemNome(const std::string& texto) { return {&texto, false}; }
   if (falha.comNome) MensagemErro.append(name);
 }
 
-bool NaturezaValida(std::string_view value) { return value == "C" || value == "D"; }
+// "C" or "D", told without a branch on which of the two it is.
+bool NaturezaValida(std::string_view value) {
+  static_assert('D' == 'C' + 1);
+  return value.size() == 1 && static_cast<unsigned char>(value[0] - 'C') <= 1;
+}
 
 bool TipoContaValido(std::string_view value) {
   if (value.size() == 1) return value[0] >= '1' && value[0] <= '4';  // the usual one digit

@@ -4,6 +4,7 @@
 // a few word operations. Lane order does not matter to any question here, so
 // neither does byte order.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -34,13 +35,13 @@ inline std::uint64_t LoadWord(const char* bytes) {
   return word;
 }
 
-// A word made of the 4 to 7 bytes at `bytes`: the first four and the last four.
-inline std::uint64_t LoadFourToSeven(const char* bytes, std::size_t size) {
-  std::uint32_t first;
-  std::uint32_t last;
-  std::memcpy(&first, bytes, sizeof first);
-  std::memcpy(&last, bytes + size - sizeof last, sizeof last);
-  return first | (std::uint64_t{last} << 32);
+// A word made of the four bytes at `first` and the four at `second`.
+inline std::uint64_t LoadTwoFours(const char* first, const char* second) {
+  std::uint32_t low;
+  std::uint32_t high;
+  std::memcpy(&low, first, sizeof low);
+  std::memcpy(&high, second, sizeof high);
+  return low | (std::uint64_t{high} << 32);
 }
 
 // A word made of the 1 to 3 bytes at `bytes`: first, middle and last, repeated.
@@ -54,15 +55,19 @@ inline std::uint64_t LoadOneToThree(const char* bytes, std::size_t size) {
 // Calls visit(word) for words that together cover every byte of `text`, each lane
 // holding a byte of the text (some bytes twice, which changes no answer about
 // what the text holds); nothing outside the text is read. No call for an empty text.
+// Texts of 4 to 16 bytes, most fields, take the same two words of four 4-byte
+// pieces whatever their size, so that varying sizes cost no mispredicted branch.
 template <typename Visit>
 [[gnu::always_inline]] inline void ForEachWord(std::string_view text, Visit visit) {
   const char* bytes = text.data();
   const std::size_t size = text.size();
-  if (size >= 8) {
+  if (size >= 4 && size <= 16) {
+    const std::size_t lastPiece = size - 4;
+    visit(LoadTwoFours(bytes, bytes + std::min<std::size_t>(4, lastPiece)));
+    visit(LoadTwoFours(bytes + std::min<std::size_t>(8, lastPiece), bytes + lastPiece));
+  } else if (size > 16) {
     for (std::size_t at = 0; at + 8 < size; at += 8) visit(LoadWord(bytes + at));
     visit(LoadWord(bytes + size - 8));
-  } else if (size >= 4) {
-    visit(LoadFourToSeven(bytes, size));
   } else if (size > 0) {
     visit(LoadOneToThree(bytes, size));
   }
