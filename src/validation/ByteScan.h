@@ -2,11 +2,11 @@
 // Finding every occurrence of one byte value in a text, 64 bytes at a time: a bit
 // mask with bit i set where byte i of the chunk holds the value, built from 16-byte
 // compares (SSE2 where the compiler has it, a plain loop elsewhere). Nothing
-// outside the text is read: the last partial chunk is built from 16-byte blocks
-// inside the text (the last one overlapping its neighbour), or, in a text shorter
-// than one block, from a padded copy.
+// outside the text is read: the last partial chunk is taken from blocks inside the
+// text that overlap bytes already scanned, or, in a text shorter than one block,
+// from a padded copy.
 
-#include <bit>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -37,43 +37,50 @@ inline std::uint64_t MaskOfFullChunk(const char* chunk, char value) {
          MaskOfBlock(chunk + 48, value) << 48;
 }
 
-// The mask of the bytes from `at` to the end of a text of `size` bytes, fewer
-// than 64; bit 0 stands for byte `at`.
-inline std::uint64_t MaskOfLastChunk(const char* text, std::size_t at, std::size_t size, char value) {
-  if (size < kScanBlock) {
-    char padded[kScanBlock] = {};
-    std::memcpy(padded, text, size);
-    return (MaskOfBlock(padded, value) & ((std::uint64_t{1} << size) - 1)) >> at;
-  }
+// The mask of a text of 16 to 63 bytes: four blocks, the later ones moved back to
+// end with the text where it is too short for them (their bits fall on bits the
+// earlier blocks already hold).
+inline std::uint64_t MaskOfShortText(const char* text, std::size_t size, char value) {
   std::uint64_t mask = 0;
-  std::size_t block = at;
-  for (; block + kScanBlock <= size; block += kScanBlock) mask |= MaskOfBlock(text + block, value) << (block - at);
-  if (block == size) return mask;
-  const std::size_t lastBlock = size - kScanBlock;  // ends with the text; may start before `at`
-  const std::uint64_t last = MaskOfBlock(text + lastBlock, value);
-  return mask | (lastBlock >= at ? last << (lastBlock - at) : last >> (at - lastBlock));
-}
-
-// Calls found(base + i) for every bit i of `mask`, lowest first, while it returns true.
-template <typename Found>
-bool ForEachBit(std::uint64_t mask, std::size_t base, Found& found) {
-  for (; mask != 0; mask &= mask - 1) {
-    if (!found(base + static_cast<unsigned>(std::countr_zero(mask)))) return false;
+  for (std::size_t block = 0; block < kScanChunk; block += kScanBlock) {
+    const std::size_t start = std::min(block, size - kScanBlock);
+    mask |= MaskOfBlock(text + start, value) << start;
   }
-  return true;
+  return mask;
 }
 
-// Calls found(position) for every byte of `text` equal to `value`, in order, while
-// it returns true. False when `found` stopped the scan.
-template <typename Found>
-bool ForEachByte(std::string_view text, char value, Found found) {
+// The mask of the bytes from `at` to the end of a text of `size` bytes, fewer
+// than 64; bit 0 stands for byte `at`. In a text of 64 bytes or more the chunk
+// is taken from its last 64 bytes, dropping those already scanned.
+inline std::uint64_t MaskOfLastChunk(const char* text, std::size_t at, std::size_t size, char value) {
+  if (size >= kScanChunk) return MaskOfFullChunk(text + size - kScanChunk, value) >> (kScanChunk - (size - at));
+  if (size >= kScanBlock) return MaskOfShortText(text, size, value);  // then `at` is 0
+  char padded[kScanBlock] = {};
+  std::memcpy(padded, text, size);
+  return MaskOfBlock(padded, value) & ((std::uint64_t{1} << size) - 1);
+}
+
+// Calls visit(mask, at) for the chunks of `text` in order, `mask` holding the bytes
+// equal to `value` of the chunk that starts at `at`, while visit returns true.
+// False when `visit` stopped the scan.
+template <typename Visit>
+bool ForEachChunkMask(std::string_view text, char value, Visit visit) {
   const char* data = text.data();
   const std::size_t size = text.size();
   std::size_t at = 0;
   for (; at + kScanChunk <= size; at += kScanChunk) {
-    if (!ForEachBit(MaskOfFullChunk(data + at, value), at, found)) return false;
+    if (!visit(MaskOfFullChunk(data + at, value), at)) return false;
   }
-  return at == size || ForEachBit(MaskOfLastChunk(data, at, size, value), at, found);
+  return at == size || visit(MaskOfLastChunk(data, at, size, value), at);
+}
+
+// Number of set bits. A plain bit count, because the baseline instruction set has
+// no population-count instruction and the library fallback is a call per mask.
+inline int CountOfBits(std::uint64_t mask) {
+  mask = mask - ((mask >> 1) & 0x5555555555555555ULL);
+  mask = (mask & 0x3333333333333333ULL) + ((mask >> 2) & 0x3333333333333333ULL);
+  mask = (mask + (mask >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+  return static_cast<int>((mask * 0x0101010101010101ULL) >> 56);
 }
 
 }  // namespace validador

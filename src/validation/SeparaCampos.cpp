@@ -1,5 +1,7 @@
 #include "validation/SeparaCampos.h"
 
+#include <bit>
+
 #include "validation/ByteScan.h"
 
 namespace validador {
@@ -12,8 +14,8 @@ constexpr std::size_t kTamanhoRetorno = 35;
 
 int ContaSeparadores(std::string_view line, char separator) {
   int count = 0;
-  ForEachByte(line, separator, [&count](std::size_t) {
-    ++count;
+  ForEachChunkMask(line, separator, [&count](std::uint64_t mask, std::size_t) {
+    count += CountOfBits(mask);
     return true;
   });
   return count;
@@ -39,10 +41,13 @@ int SeparaCampos(std::string_view line, RecordTypeIndex type, TRetorno& fields) 
   const std::string_view* const lastField = field + LayoutCatalogue::Instance().QtdeCampos(type) - 1;
   const char* const text = line.data();
   const char* fieldStart = text;
-  const bool withinLayout = ForEachByte(line, Separador, [&](std::size_t tab) {
-    if (field == lastField) return false;
-    *field++ = std::string_view(fieldStart, static_cast<std::size_t>(text + tab - fieldStart));
-    fieldStart = text + tab + 1;
+  const bool withinLayout = ForEachChunkMask(line, Separador, [&](std::uint64_t tabs, std::size_t at) {
+    for (; tabs != 0; tabs &= tabs - 1) {
+      if (field == lastField) return false;
+      const char* tab = text + at + static_cast<unsigned>(std::countr_zero(tabs));
+      *field++ = std::string_view(fieldStart, static_cast<std::size_t>(tab - fieldStart));
+      fieldStart = tab + 1;
+    }
     return true;
   });
   if (!withinLayout || field != lastField) return 0;
