@@ -57,8 +57,8 @@ bool DiffersFromTrimmed(std::string_view value) {
   return !value.empty() && (IsTrimmedAway(value.front()) || IsTrimmedAway(value.back()));
 }
 
-// Steps 1 to 3, the rules tied to a field's name. False when the holder type ends
-// the check of the record.
+// The rules tied to a field's name: nature of entry, account type, holder type.
+// False when the holder type ends the check of the record.
 bool ValidaRegrasDoNome(std::string_view value, const FieldPlan& field, std::string& MensagemErro) {
   if (field.naturezaLancamento && !NaturezaValida(value)) SetMessage(MensagemErro, Mensagens().naturezaLancamento);
   if (field.tipoConta && !TipoContaValido(value)) SetMessage(MensagemErro, Mensagens().tipoConta);
@@ -86,8 +86,8 @@ std::uint8_t DateClassesOf(std::string_view value) {
   return ClassMaskOf(value);
 }
 
-// A date field. Only here can the blanks-only message of step 5 stand: eight
-// blanks end the date rule; other blanks fail its size or its conversion.
+// A date field. Only here can the blanks-only message stand: eight blanks end the
+// date rule; other blanks fail its size or its conversion.
 Falha FalhaDeData(std::string_view value) {
   const std::uint8_t classes = DateClassesOf(value);
   if ((classes & kLetterClass) != 0) return FalhaSemNome(Mensagens().caracteresData);
@@ -97,9 +97,16 @@ Falha FalhaDeData(std::string_view value) {
   return somenteEspacos;
 }
 
-// Step 6, with step 5 where it can stand. In a text field a value of blanks only
-// always differs from its trimmed form or holds a non-digit, and in a numeric field
-// it fails the character test: their messages replace the blanks-only one.
+// A field of no known type: only a value of blanks only fails.
+Falha FalhaSomenteEspacos(std::string_view value) {
+  if (!value.empty() && ClassMaskOf(value) == kBlankClass) return FalhaComNome(Mensagens().somenteEspacos);
+  return {};
+}
+
+// The rule of the field's type, with the blanks-only message where it can stand. In
+// a text field a value of blanks only always differs from its trimmed form or holds
+// a non-digit, and in a numeric field it fails the character test: their messages
+// replace the blanks-only one.
 Falha FalhaDoTipo(std::string_view value, const FieldPlan& field) {
   switch (field.typeRule) {
     case TypeRule::kText:
@@ -113,13 +120,12 @@ Falha FalhaDoTipo(std::string_view value, const FieldPlan& field) {
     case TypeRule::kDate:
       return FalhaDeData(value);
     case TypeRule::kNone:
-      break;
+      return FalhaSomenteEspacos(value);
   }
-  if (!value.empty() && ClassMaskOf(value) == kBlankClass) return FalhaComNome(Mensagens().somenteEspacos);
   return {};
 }
 
-// Steps 4 to 6: a value longer than the field's limit is not looked at further.
+// Length, then type: a value longer than the field's limit is not looked at further.
 Falha FalhaDoCampo(std::string_view value, const FieldPlan& field) {
   if (value.size() > field.limit) return FalhaComNome(Mensagens().tamanhoCampo);
   return FalhaDoTipo(value, field);
