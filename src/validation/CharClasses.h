@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "validation/WordBytes.h"
+
 namespace validador {
 
 enum CharClass : std::uint8_t {
@@ -33,35 +35,44 @@ inline std::uint8_t ClassOf(char byte) { return kCharClasses[static_cast<unsigne
 
 inline bool IsDigit(char byte) { return static_cast<unsigned char>(byte - '0') <= 9; }
 
+// The classes of all bytes of `text` together (0 for an empty text): one pass
+// that answers every question a rule asks about a field's characters. The slow
+// way, for the values that the word-at-a-time questions below cannot settle.
+std::uint8_t ClassMaskOf(std::string_view text);
+
 // True when every byte of `text` is a digit (also for an empty text).
 inline bool IsAllDigits(std::string_view text) {
-  bool outside = false;
-  for (const char byte : text) outside |= !IsDigit(byte);
-  return !outside;
+  std::uint64_t outside = 0;
+  ForEachWord(text, [&outside](std::uint64_t word) { outside |= OutsideRangeBits(word, '0', '9'); });
+  return (outside & kLaneTopBits) == 0;
 }
 
-// The classes of all bytes of `text` together (0 for an empty text): one pass
-// that answers every question a rule asks about a field's characters.
-inline std::uint8_t ClassMaskOf(std::string_view text) {
-  std::uint8_t found = 0;
-  for (const char byte : text) found |= ClassOf(byte);
-  return found;
-}
+// What the numeric rule asks about the bytes of a value.
+struct NumericBytes {
+  bool letterStopOrBlank = false;  // a letter, a full stop or a blank
+  bool comma = false;
+};
 
-// True when some byte of `text` belongs to one of the classes in `mask`. Fields
-// are short and mostly valid: the loops run to the end instead of branching on
-// every byte.
-inline bool HasAnyOf(std::string_view text, std::uint8_t mask) {
-  std::uint8_t found = 0;
-  for (const char byte : text) found |= ClassOf(byte);
-  return (found & mask) != 0;
-}
-
-// True when every byte of `text` belongs to one of the classes in `mask`.
-inline bool IsAllOf(std::string_view text, std::uint8_t mask) {
-  bool outside = false;
-  for (const char byte : text) outside |= (ClassOf(byte) & mask) == 0;
-  return !outside;
+// Nearly every numeric value holds only bytes from ',' to '9' (comma, hyphen, full
+// stop, slash, digits); for those, each byte less ',' is 0 for a comma and 2 for a
+// full stop, and one pass over the words answers both. Any other value goes
+// through the class table.
+inline NumericBytes NumericBytesOf(std::string_view text) {
+  constexpr std::uint64_t kFullStopFromComma = InEveryLane('.' - ',');
+  std::uint64_t outside = 0;
+  std::uint64_t commas = 0;
+  std::uint64_t fullStops = 0;
+  ForEachWord(text, [&](std::uint64_t word) {
+    const std::uint64_t fromComma = word - InEveryLane(',');
+    outside |= OutsideRangeBits(word, ',', '9');
+    commas |= ZeroLaneBits(fromComma);
+    fullStops |= ZeroLaneBits(fromComma ^ kFullStopFromComma);
+  });
+  if ((outside & kLaneTopBits) == 0) {
+    return {(fullStops & kLaneTopBits) != 0, (commas & kLaneTopBits) != 0};
+  }
+  const std::uint8_t classes = ClassMaskOf(text);
+  return {(classes & (kLetterClass | kFullStopClass | kBlankClass)) != 0, (classes & kCommaClass) != 0};
 }
 
 // Trimming removes the bytes 0 to 32 at either end.

@@ -1,5 +1,6 @@
 #include "validation/ErroDeData.h"
 
+#include <array>
 #include <cstdint>
 #include <limits>
 
@@ -12,62 +13,62 @@ namespace {
 
 bool IsLeapYear(std::int32_t year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
+// Days of each month in a common year (index 0 unused). A table rather than a
+// branch per group of months: the month of a date is anyone's guess.
+constexpr std::array<std::int32_t, 13> kDiasDoMes = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
 // The largest day the month admits; months of 0 and below have no day test.
 std::int32_t LastDayOf(std::int32_t month, std::int32_t year) {
-  switch (month) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
-      return 31;
-    case 4: case 6: case 9: case 11:
-      return 30;
-    case 2:
-      return IsLeapYear(year) ? 29 : 28;
-    default:
-      return std::numeric_limits<std::int32_t>::max();
-  }
+  if (month < 1 || month > 12) return std::numeric_limits<std::int32_t>::max();
+  const bool leapFebruary = month == 2 && IsLeapYear(year);
+  return kDiasDoMes[static_cast<std::size_t>(month)] + (leapFebruary ? 1 : 0);
 }
 
-// The value of a text of digits only.
-std::int32_t DigitsValue(std::string_view digits) {
-  std::int32_t number = 0;
-  for (const char digit : digits) number = number * 10 + (digit - '0');
-  return number;
-}
+struct DateParts {
+  std::int32_t day = 0;
+  std::int32_t month = 0;
+  std::int32_t year = 0;
+};
 
-// Day, month and year of "ddmmyyyy" or "dmmyyyy" (the day takes what the month
-// and year leave); false when a part is not an integer. A date of digits only
-// (nearly all of them) is read directly; anything else goes through the full
-// conversion, which decides the same for digits.
-bool SplitDate(std::string_view value, bool digitsOnly, std::int32_t& day, std::int32_t& month,
-               std::int32_t& year) {
+std::int32_t DigitValue(char digit) { return digit - '0'; }
+std::int32_t TwoDigitsValue(const char* digits) { return DigitValue(digits[0]) * 10 + DigitValue(digits[1]); }
+
+// "ddmmyyyy" or "dmmyyyy" of digits only (nearly every date): read directly.
+DateParts PartsOfDigits(std::string_view value) {
+  const char* digits = value.data();
   const std::size_t dayLength = value.size() - 6;
-  const std::string_view dayPart = value.substr(0, dayLength);
-  const std::string_view monthPart = value.substr(dayLength, 2);
-  const std::string_view yearPart = value.substr(dayLength + 2);
-  if (digitsOnly) {
-    day = DigitsValue(dayPart);
-    month = DigitsValue(monthPart);
-    year = DigitsValue(yearPart);
-    return true;
-  }
-  return TryStrToInt(dayPart, day) && TryStrToInt(monthPart, month) && TryStrToInt(yearPart, year);
+  DateParts parts;
+  parts.day = dayLength == 2 ? TwoDigitsValue(digits) : DigitValue(digits[0]);
+  parts.month = TwoDigitsValue(digits + dayLength);
+  parts.year = TwoDigitsValue(digits + dayLength + 2) * 100 + TwoDigitsValue(digits + dayLength + 4);
+  return parts;
+}
+
+// Any other date of 7 or 8 characters: each part through the integer conversion
+// (the day takes what the month and year leave); false when a part is not an integer.
+bool ConvertParts(std::string_view value, DateParts& parts) {
+  const std::size_t dayLength = value.size() - 6;
+  return TryStrToInt(value.substr(0, dayLength), parts.day) && TryStrToInt(value.substr(dayLength, 2), parts.month) &&
+         TryStrToInt(value.substr(dayLength + 2), parts.year);
+}
+
+const std::string* CalendarError(const DateParts& parts) {
+  if (parts.month > 12) return &Mensagens().mesInvalido;
+  if (parts.day > LastDayOf(parts.month, parts.year)) return &Mensagens().diaInvalido;
+  return nullptr;
 }
 
 }  // namespace
 
-const std::string* ErroDeData(std::string_view value) {
-  return ErroDeData(value, ClassMaskOf(value) == kDigitClass);
-}
+const std::string* ErroDeData(std::string_view value) { return ErroDeData(value, IsAllDigits(value)); }
 
+// The messages are looked up only for a date that fails.
 const std::string* ErroDeData(std::string_view value, bool digitsOnly) {
-  const MensagensCampos& mensagens = Mensagens();
-  if (value.size() != 8 && value.size() != 7) return &mensagens.tamanhoData;
-  std::int32_t day = 0;
-  std::int32_t month = 0;
-  std::int32_t year = 0;
-  if (!SplitDate(value, digitsOnly, day, month, year)) return &mensagens.caracteresData;
-  if (month > 12) return &mensagens.mesInvalido;
-  if (day > LastDayOf(month, year)) return &mensagens.diaInvalido;
-  return nullptr;
+  if (value.size() != 8 && value.size() != 7) return &Mensagens().tamanhoData;
+  if (digitsOnly) return CalendarError(PartsOfDigits(value));
+  DateParts parts;
+  if (!ConvertParts(value, parts)) return &Mensagens().caracteresData;
+  return CalendarError(parts);
 }
 
 }  // namespace validador

@@ -31,10 +31,24 @@ bool IsOneOf(std::string_view text, const std::array<std::string_view, N>& names
 
 char CodeOf(const std::string& tipo) { return tipo.size() == 1 ? tipo[0] : '\0'; }
 
+TLayoutCampos::TypeRule TypeRuleOf(char code, bool digitsOnly) {
+  using TypeRule = TLayoutCampos::TypeRule;
+  switch (code) {
+    case 'S':
+      return digitsOnly ? TypeRule::kDigitsOnly : TypeRule::kText;
+    case 'N':
+      return TypeRule::kNumeric;
+    case 'D':
+      return TypeRule::kDate;
+    default:
+      return TypeRule::kNone;
+  }
+}
+
 TLayoutCampos::FieldPlan PlanFor(const TLayoutCampos& layout, std::size_t i) {
   const std::string& name = layout.NomesCampos[i];
   TLayoutCampos::FieldPlan plan;
-  plan.limit = StrToInt(layout.TamanhosCampos[i]);
+  plan.limit = static_cast<std::uint32_t>(StrToInt(layout.TamanhosCampos[i]));  // every length is positive
   plan.code = CodeOf(layout.TiposCampos[i]);
   plan.naturezaLancamento = IsOneOf(layout.NomeTabela, kNaturezaTabelas) && IsOneOf(name, kNaturezaNomes);
   plan.tipoConta = IsOneOf(name, kTipoContaNomes);
@@ -42,6 +56,8 @@ TLayoutCampos::FieldPlan PlanFor(const TLayoutCampos& layout, std::size_t i) {
   plan.digitsOnly = IsOneOf(name, kSoDigitosNomes);
   plan.money = IsOneOf(name, kValorNomes);
   plan.emptyNumericAllowed = layout.NomeTabela == kTabelaRendas && i >= kPrimeiraRenda && i <= kUltimaRenda;
+  plan.nameRule = plan.naturezaLancamento || plan.tipoConta || plan.tipoTitular;
+  plan.typeRule = TypeRuleOf(plan.code, plan.digitsOnly);
   return plan;
 }
 

@@ -1,9 +1,8 @@
 #include "validation/SeparaCampos.h"
 
-#include <algorithm>
 #include <bit>
 
-#include "validation/ByteMask.h"
+#include "validation/ByteScan.h"
 
 namespace validador {
 namespace {
@@ -15,10 +14,10 @@ constexpr std::size_t kTamanhoRetorno = 35;
 
 int ContaSeparadores(std::string_view line, char separator) {
   int count = 0;
-  for (std::size_t at = 0; at < line.size(); at += kMaskChunk) {
-    const std::size_t size = std::min(kMaskChunk, line.size() - at);
-    count += CountOfBits(MaskOfChunk(line.data() + at, size, separator));
-  }
+  ForEachChunkMask(line, separator, [&count](std::uint64_t mask, std::size_t) {
+    count += CountOfBits(mask);
+    return true;
+  });
   return count;
 }
 
@@ -33,24 +32,27 @@ void ExtraiCampo(std::string_view& line, std::string_view& field) {
   line.remove_prefix(tab + 1);
 }
 
+// One pass over the line: each tab closes a field, and the scan stops at the
+// first tab beyond the layout's. The text after the last tab (empty when the line
+// ends with one) is the last field.
 int SeparaCampos(std::string_view line, RecordTypeIndex type, TRetorno& fields) {
-  const int separators = ContaSeparadores(line, Separador);
   fields.resize(kTamanhoRetorno);
-  if (separators + 1 != LayoutCatalogue::Instance().QtdeCampos(type)) return 0;
-  // One pass cutting at every tab; the text after the last tab (empty when the
-  // line ends with one) is the last field.
-  std::size_t fieldStart = 0;
-  std::size_t k = 0;
-  for (std::size_t at = 0; at < line.size(); at += kMaskChunk) {
-    const std::size_t size = std::min(kMaskChunk, line.size() - at);
-    for (std::uint64_t tabs = MaskOfChunk(line.data() + at, size, Separador); tabs != 0; tabs &= tabs - 1) {
-      const std::size_t tab = at + static_cast<std::size_t>(std::countr_zero(tabs));
-      fields[k++] = line.substr(fieldStart, tab - fieldStart);
+  std::string_view* field = fields.data();
+  const std::string_view* const lastField = field + LayoutCatalogue::Instance().QtdeCampos(type) - 1;
+  const char* const text = line.data();
+  const char* fieldStart = text;
+  const bool withinLayout = ForEachChunkMask(line, Separador, [&](std::uint64_t tabs, std::size_t at) {
+    for (; tabs != 0; tabs &= tabs - 1) {
+      if (field == lastField) return false;
+      const char* tab = text + at + static_cast<unsigned>(std::countr_zero(tabs));
+      *field++ = std::string_view(fieldStart, static_cast<std::size_t>(tab - fieldStart));
       fieldStart = tab + 1;
     }
-  }
-  fields[k++] = line.substr(fieldStart);
-  return static_cast<int>(k);
+    return true;
+  });
+  if (!withinLayout || field != lastField) return 0;
+  *field = std::string_view(fieldStart, static_cast<std::size_t>(text + line.size() - fieldStart));
+  return static_cast<int>(field - fields.data()) + 1;
 }
 
 }  // namespace validador

@@ -1,7 +1,5 @@
 #include "validation/ValidaCampos.h"
 
-#include <utility>
-
 #include "layout/StrToInt.h"
 #include "validation/CharClasses.h"
 #include "validation/ErroDeData.h"
@@ -11,17 +9,36 @@ namespace validador {
 namespace {
 
 using FieldPlan = TLayoutCampos::FieldPlan;
+using TypeRule = TLayoutCampos::TypeRule;
 
 constexpr std::string_view kOitoEspacos = "        ";
 
-void SetMessage(std::string& MensagemErro, const std::string& text) { MensagemErro.assign(text); }
+// The last message a field's length and type rules set (none when they pass), and
+// whether the field's name follows it. The messages are looked up only on failure.
+struct Falha {
+  const std::string* texto = nullptr;
+  bool comNome = false;
+};
 
-void SetMessage(std::string& MensagemErro, const std::string& text, std::string_view name) {
+Falha FalhaComNome(const std::string& texto) { return {&texto, true}; }
+Falha FalhaSemNome(const std::string& texto) { return {&texto, false}; }
+
+// Replacing the record's message is the rare way out of a rule: kept apart (cold).
+[[gnu::cold, gnu::noinline]] void SetMessage(std::string& MensagemErro, const std::string& text) {
   MensagemErro.assign(text);
-  MensagemErro.append(name);
 }
 
-bool NaturezaValida(std::string_view value) { return value == "C" || value == "D"; }
+[[gnu::cold, gnu::noinline]] void SetMessage(std::string& MensagemErro, const Falha& falha,
+                                             const std::string& name) {
+  MensagemErro.assign(*falha.texto);
+  if (falha.comNome) MensagemErro.append(name);
+}
+
+// "C" or "D", told without a branch on which of the two it is.
+bool NaturezaValida(std::string_view value) {
+  static_assert('D' == 'C' + 1);
+  return value.size() == 1 && static_cast<unsigned char>(value[0] - 'C') <= 1;
+}
 
 bool TipoContaValido(std::string_view value) {
   if (value.size() == 1) return value[0] >= '1' && value[0] <= '4';  // the usual one digit
@@ -40,86 +57,90 @@ bool DiffersFromTrimmed(std::string_view value) {
   return !value.empty() && (IsTrimmedAway(value.front()) || IsTrimmedAway(value.back()));
 }
 
-// A text field. Its value of blanks only (step 5) always differs from its trimmed
-// form or holds a non-digit, so this step's message replaces that one: no need to
-// look for blanks only first.
-void ValidaTexto(std::string_view value, const FieldPlan& field, std::string_view name,
-                 const MensagensCampos& mensagens, std::string& MensagemErro) {
-  if (field.digitsOnly) {
-    if ((ClassMaskOf(value) & ~kDigitClass) != 0) SetMessage(MensagemErro, mensagens.caracteresCampo, name);
-  } else if (DiffersFromTrimmed(value)) {
-    SetMessage(MensagemErro, mensagens.espacosInicioFinal, name);
+// The rules tied to a field's name: nature of entry, account type, holder type.
+// False when the holder type ends the check of the record.
+bool ValidaRegrasDoNome(std::string_view value, const FieldPlan& field, std::string& MensagemErro) {
+  if (field.naturezaLancamento && !NaturezaValida(value)) SetMessage(MensagemErro, Mensagens().naturezaLancamento);
+  if (field.tipoConta && !TipoContaValido(value)) SetMessage(MensagemErro, Mensagens().tipoConta);
+  if (field.tipoTitular && !TipoTitularValido(value)) {
+    SetMessage(MensagemErro, Mensagens().tipoTitular);
+    return false;
   }
+  return true;
 }
 
 // A numeric field. A blank fails the character test, which replaces the message of
 // a value of blanks only.
-void ValidaNumerico(std::string_view value, const FieldPlan& field, std::string_view name,
-                    const MensagensCampos& mensagens, std::string& MensagemErro) {
-  const std::uint8_t classes = ClassMaskOf(value);
-  if ((classes & (kLetterClass | kFullStopClass | kBlankClass)) != 0) {
-    SetMessage(MensagemErro, mensagens.caracteresNumerico, name);
-    return;
-  }
-  if (!value.empty() && !field.money) return;
-  if ((classes & kCommaClass) != 0) return;
-  if (field.emptyNumericAllowed) return;
-  SetMessage(MensagemErro, mensagens.numericoVazio);
+Falha FalhaNumerica(std::string_view value, const FieldPlan& field) {
+  const NumericBytes bytes = NumericBytesOf(value);
+  if (bytes.letterStopOrBlank) return FalhaComNome(Mensagens().caracteresNumerico);
+  if (!value.empty() && !field.money) return {};
+  if (bytes.comma || field.emptyNumericAllowed) return {};
+  return FalhaSemNome(Mensagens().numericoVazio);
 }
 
-// A date field. Only here can the blanks-only message of step 5 stand: eight
-// blanks end the date rule; other blanks fail its size or its conversion.
-void ValidaCampoData(std::string_view value, std::string_view name, const MensagensCampos& mensagens,
-                     std::string& MensagemErro) {
-  const std::uint8_t classes = ClassMaskOf(value);
-  if (classes == kBlankClass) SetMessage(MensagemErro, mensagens.somenteEspacos, name);
-  if ((classes & kLetterClass) != 0) {
-    SetMessage(MensagemErro, mensagens.caracteresData);
-    return;
-  }
-  if (value.empty() || value == kOitoEspacos) return;
-  if (const std::string* erro = ErroDeData(value, classes == kDigitClass)) SetMessage(MensagemErro, *erro);
+// The classes of a date's bytes; a date of digits only (nearly every one) is
+// told without the class table.
+std::uint8_t DateClassesOf(std::string_view value) {
+  if (IsAllDigits(value)) return value.empty() ? 0 : kDigitClass;
+  return ClassMaskOf(value);
 }
 
-void ValidaTipo(std::string_view value, const FieldPlan& field, std::string_view name,
-                const MensagensCampos& mensagens, std::string& MensagemErro) {
-  switch (field.code) {
-    case 'S':
-      ValidaTexto(value, field, name, mensagens, MensagemErro);
-      break;
-    case 'N':
-      ValidaNumerico(value, field, name, mensagens, MensagemErro);
-      break;
-    case 'D':
-      ValidaCampoData(value, name, mensagens, MensagemErro);
-      break;
-    default:
-      if (!value.empty() && ClassMaskOf(value) == kBlankClass) {
-        SetMessage(MensagemErro, mensagens.somenteEspacos, name);
-      }
-      break;
+// A date field. Only here can the blanks-only message stand: eight blanks end the
+// date rule; other blanks fail its size or its conversion.
+Falha FalhaDeData(std::string_view value) {
+  const std::uint8_t classes = DateClassesOf(value);
+  if ((classes & kLetterClass) != 0) return FalhaSemNome(Mensagens().caracteresData);
+  const Falha somenteEspacos = classes == kBlankClass ? FalhaComNome(Mensagens().somenteEspacos) : Falha{};
+  if (value.empty() || value == kOitoEspacos) return somenteEspacos;
+  if (const std::string* erro = ErroDeData(value, classes == kDigitClass)) return FalhaSemNome(*erro);
+  return somenteEspacos;
+}
+
+// A field of no known type: only a value of blanks only fails.
+Falha FalhaSomenteEspacos(std::string_view value) {
+  if (!value.empty() && ClassMaskOf(value) == kBlankClass) return FalhaComNome(Mensagens().somenteEspacos);
+  return {};
+}
+
+// The rule of the field's type, with the blanks-only message where it can stand. In
+// a text field a value of blanks only always differs from its trimmed form or holds
+// a non-digit, and in a numeric field it fails the character test: their messages
+// replace the blanks-only one.
+Falha FalhaDoTipo(std::string_view value, const FieldPlan& field) {
+  switch (field.typeRule) {
+    case TypeRule::kText:
+      if (DiffersFromTrimmed(value)) return FalhaComNome(Mensagens().espacosInicioFinal);
+      return {};
+    case TypeRule::kDigitsOnly:
+      if (!IsAllDigits(value)) return FalhaComNome(Mensagens().caracteresCampo);
+      return {};
+    case TypeRule::kNumeric:
+      return FalhaNumerica(value, field);
+    case TypeRule::kDate:
+      return FalhaDeData(value);
+    case TypeRule::kNone:
+      return FalhaSomenteEspacos(value);
   }
+  __builtin_unreachable();  // the plan holds one of the rules above
+}
+
+// Length, then type: a value longer than the field's limit is not looked at further.
+Falha FalhaDoCampo(std::string_view value, const FieldPlan& field) {
+  if (value.size() > field.limit) return FalhaComNome(Mensagens().tamanhoCampo);
+  return FalhaDoTipo(value, field);
 }
 
 }  // namespace
 
 void ValidaCampos(const TRetorno& fields, const TLayoutCampos& layout, std::string& MensagemErro) {
-  const MensagensCampos& mensagens = Mensagens();
-  for (std::size_t i = 0; i < layout.plan.size(); ++i) {
-    const std::string_view value = fields[i];
-    const FieldPlan& field = layout.plan[i];
-    const std::string& name = layout.NomesCampos[i];  // read only for a message
-    if (field.naturezaLancamento && !NaturezaValida(value)) SetMessage(MensagemErro, mensagens.naturezaLancamento);
-    if (field.tipoConta && !TipoContaValido(value)) SetMessage(MensagemErro, mensagens.tipoConta);
-    if (field.tipoTitular && !TipoTitularValido(value)) {
-      SetMessage(MensagemErro, mensagens.tipoTitular);
-      return;
-    }
-    if (std::cmp_greater(value.size(), field.limit)) {
-      SetMessage(MensagemErro, mensagens.tamanhoCampo, name);
-      continue;
-    }
-    ValidaTipo(value, field, name, mensagens, MensagemErro);
+  const std::size_t count = layout.plan.size();
+  const std::string_view* values = fields.data();
+  const FieldPlan* plan = layout.plan.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    if (plan[i].nameRule && !ValidaRegrasDoNome(values[i], plan[i], MensagemErro)) return;
+    const Falha falha = FalhaDoCampo(values[i], plan[i]);
+    if (falha.texto != nullptr) SetMessage(MensagemErro, falha, layout.NomesCampos[i]);
   }
 }
 

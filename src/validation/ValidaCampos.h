@@ -18,17 +18,27 @@ struct TLayoutCampos {
   std::vector<std::string> NomesCampos;     // names as split, leading blank kept
   std::vector<std::string> TiposCampos;     // "S", "N" or "D"
   std::vector<std::string> TamanhosCampos;  // maximum lengths as decimal text
+  // The rule of a field's type, chosen once from its type code and name.
+  enum class TypeRule : std::uint8_t {
+    kText,        // "S": no blank or control byte at either end
+    kDigitsOnly,  // "S" with a digits-only name
+    kNumeric,     // "N"
+    kDate,        // "D"
+    kNone,        // any other code: only the blanks-only message
+  };
   // Precomputed from the above once per file, for speed; it never changes what
   // the rules decide (the rules' module may reshape it freely).
   struct FieldPlan {
-    std::int32_t limit = 0;           // TamanhosCampos[i] as an integer
+    std::uint32_t limit = 0;          // TamanhosCampos[i] as an integer
     char code = 'S';                  // first character of TiposCampos[i]
-    bool naturezaLancamento = false;  // step 1 applies
-    bool tipoConta = false;           // step 2 applies
-    bool tipoTitular = false;         // step 3 applies
+    bool naturezaLancamento = false;  // nature of entry: "C" or "D"
+    bool tipoConta = false;           // account type: 1 to 4
+    bool tipoTitular = false;         // holder type: its first character
     bool digitsOnly = false;          // digits-only text field
     bool money = false;               // money field needing a comma
     bool emptyNumericAllowed = false; // positions 22..27 of B
+    bool nameRule = false;            // one of the three rules above applies
+    TypeRule typeRule = TypeRule::kText;
   };
   std::vector<FieldPlan> plan;
 };
