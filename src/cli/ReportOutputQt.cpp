@@ -1,8 +1,6 @@
 // The result report written as PDF through the report library, with no window.
 
-#include <QDate>
 #include <QGuiApplication>
-#include <QTime>
 
 #include <cstdio>
 #include <memory>
@@ -11,6 +9,7 @@
 #include "layout/Cp1252.h"
 #include "layout/Errors.h"
 #include "report/Branding.h"
+#include "report/DadosDaCarga.h"
 #include "report/Relatorio.h"
 
 namespace validador::cli {
@@ -43,16 +42,9 @@ void EnsureGuiApplication() {
 void WriteReport(const Carga& carga, const std::string& manifestDigest,
                  const std::string& pdfPath) {
   EnsureGuiApplication();
-  DadosResultado dados;
-  for (const LogLine& line : carga.Log.Lines()) dados.linhasLog << FromCp1252(line.text);
-  dados.digest = FromCp1252(manifestDigest);
-  dados.algoritmo = FromCp1252(carga.cbHashText);
-  dados.numCaso = FromCp1252(carga.NumCaso);
-  dados.nomeAnalista = FromCp1252(carga.NomeAnalista);
-  dados.emailContato = FromCp1252(carga.EmailContato);
-  dados.telContato = FromCp1252(carga.TelContato);
-  dados.data = QDate::currentDate();
-  dados.hora = QTime::currentTime();
+  QStringList linhasLog;
+  for (const LogLine& line : carga.Log.Lines()) linhasLog << FromCp1252(line.text);
+  const DadosResultado dados = DadosDaCarga(carga, linhasLog, manifestDigest);
   QString erro;
   if (!SalvaRelatorioPdf(dados, QString::fromStdString(pdfPath), &erro)) {
     throw Exception(Utf8ToCp1252(erro.toStdString()));

@@ -3,10 +3,9 @@
 #include "ui/TfrmCarga.h"
 
 #include <QCloseEvent>
-#include <QDate>
 #include <QFileDialog>
-#include <QTime>
 
+#include "report/DadosDaCarga.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtTexts.h"
 
@@ -83,17 +82,7 @@ void TfrmCarga::InputsToEngine() {
 }
 
 void TfrmCarga::ShowResultReport(const std::string& manifestDigest) {
-  DadosResultado dados;
-  dados.linhasLog = redtResultado->LinesAsShown();
-  dados.digest = FromCp1252(manifestDigest);
-  dados.algoritmo = FromCp1252(carga_.cbHashText);
-  dados.numCaso = FromCp1252(carga_.NumCaso);
-  dados.nomeAnalista = FromCp1252(carga_.NomeAnalista);
-  dados.emailContato = FromCp1252(carga_.EmailContato);
-  dados.telContato = FromCp1252(carga_.TelContato);
-  dados.data = QDate::currentDate();
-  dados.hora = QTime::currentTime();
-  showReport_(dados, this);
+  showReport_(DadosDaCarga(carga_, redtResultado->LinesAsShown(), manifestDigest), this);
 }
 
 void TfrmCarga::closeEvent(QCloseEvent* event) {
