@@ -105,8 +105,6 @@ class Carga : public TComponent, private HashNotifier {
   void ProcessaArquivos();
   std::string GravaManifesto(const std::string& manifestPath);
 
-  CargaHooks& Hooks() { return *hooks_; }
-
  private:
   void CannotReadFile(const std::string& path) override;
   bool ValidaIdentificacao(const std::string& path, FileDigest& digest);
