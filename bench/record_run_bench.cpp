@@ -32,28 +32,26 @@ int main(int argc, char** argv) {
   if (type == kRecordTypeCount) return 64;
 
   Carga carga;
-  std::string wrongLetter, wrongBank;
   carga.FEdit = path;
   carga.edtNrBanco = "987";
-  const auto lines = carga.ContaLinhas(static_cast<RecordTypeIndex>(type), wrongLetter, wrongBank);
+  const auto lines = carga.ContaLinhas(static_cast<RecordTypeIndex>(type)).lineCount;
   carga.lblTotReg = std::to_string(lines);
   const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
 
   std::vector<double> seconds;
   for (int r = 0; r < repeats; ++r) {
-    std::string status, mensagem;
     const auto start = std::chrono::steady_clock::now();
-    const auto valid = carga.insereDadosTabelas(path, static_cast<RecordTypeIndex>(type), status, mensagem);
+    const RunResult run = carga.insereDadosTabelas(path, static_cast<RecordTypeIndex>(type));
     seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    if (status != "S" || valid != lines) {
-      std::fprintf(stderr, "o arquivo não passou: %s\n", mensagem.c_str());
+    if (run.status != RunStatus::Passed || run.validRecords != lines) {
+      std::fprintf(stderr, "o arquivo não passou: %s\n", run.MensagemErro.c_str());
       return 1;
     }
   }
   std::sort(seconds.begin(), seconds.end());
   const double median = seconds[seconds.size() / 2];
-  std::printf("record run %s: %d lines, %.1f MiB, median %.3f s: %.2f M records/s, %.0f MiB/s\n",
-              std::filesystem::path(path).filename().c_str(), lines, megabytes, median,
-              lines / median / 1e6, megabytes / median);
+  std::printf("record run %s: %lld lines, %.1f MiB, median %.3f s: %.2f M records/s, %.0f MiB/s\n",
+              std::filesystem::path(path).filename().c_str(), static_cast<long long>(lines), megabytes, median,
+              static_cast<double>(lines) / median / 1e6, megabytes / median);
   return 0;
 }

@@ -23,7 +23,6 @@ constexpr const char* kCheckHelp =
 constexpr const char* kCheckFileHelp =
     "Uso: validador-cli check-file ARQUIVO --bank TEXTO [--case TEXTO] [--folder PASTA]\n"
     "                              [--hash NOME] [--styled] [--manifest] [--report SAIDA.pdf]\n";
-constexpr std::size_t kMaxBankLength = 3;
 
 // Fills the inputs of the check from the options; false after a usage error.
 bool ApplyInputs(const CheckOptions& options, bool singleFile, Carga& carga) {
@@ -31,7 +30,7 @@ bool ApplyInputs(const CheckOptions& options, bool singleFile, Carga& carga) {
   if (!options.banco) return UsageError("falta --bank"), false;
   carga.edtNrCaso = Utf8ToCp1252(options.caso.value_or(""));
   carga.edtNrBanco = Utf8ToCp1252(*options.banco);
-  if (carga.edtNrBanco.size() > kMaxBankLength) {
+  if (carga.edtNrBanco.size() > kBankNumberLength) {
     return UsageError("o n.º do banco tem no máximo três caracteres"), false;
   }
   if (options.hash) {

@@ -23,7 +23,4 @@ int RunCheckFile(const Args& args);
 // Prints "validador-cli: <message>" and a hint to stderr; returns kExitUsage.
 int UsageError(std::string_view message);
 
-// "haval, md4, md5, ..." for usage messages.
-std::string AlgorithmNameList();
-
 }  // namespace validador::cli

@@ -30,7 +30,7 @@ void ConsoleHooks::LogLineAdded(const LogLine& line) {
   std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
-void ConsoleHooks::ProcessMessages() {
+void ConsoleHooks::Progress() {
   if (!stderrIsTerminal_ || carga_ == nullptr || carga_->GaugeMax <= 0) return;
   const auto now = std::chrono::steady_clock::now();
   if (progressVisible_ && now - lastProgress_ < kProgressInterval) return;
@@ -50,7 +50,7 @@ void ConsoleHooks::ClearProgress() {
   progressVisible_ = false;
 }
 
-void ConsoleHooks::Notice(const std::string& text, InputBox) {
+void ConsoleHooks::InputNotice(const std::string& text, Entrada) {
   ClearProgress();
   std::fprintf(stderr, "%s\n", Cp1252ToUtf8(text).c_str());
   noticeShown_ = true;

@@ -17,8 +17,8 @@ class ConsoleHooks : public CargaHooks {
   void Attach(const Carga* carga) { carga_ = carga; }
 
   void LogLineAdded(const LogLine& line) override;
-  void ProcessMessages() override;
-  void Notice(const std::string& text, InputBox focus) override;
+  void Progress() override;
+  void InputNotice(const std::string& text, Entrada about) override;
   std::optional<std::string> ChooseFile(const std::string& initialFolder) override;
   void CannotReadFile(const std::string& path) override;
 

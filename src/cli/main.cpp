@@ -49,14 +49,6 @@ int UsageError(std::string_view message) {
   return kExitUsage;
 }
 
-std::string AlgorithmNameList() {
-  std::string list;
-  for (const auto name : kAlgorithmNames) {
-    if (!list.empty()) list += ", ";
-    list += name;
-  }
-  return list;
-}
 
 }  // namespace validador::cli
 

@@ -36,13 +36,8 @@ const TDCP_hashclass* ClassAt(std::size_t index) {
 // The name as given (Windows-1252 bytes) between the fixed texts.
 std::string UnknownAlgorithmMessage(std::string_view algorithmName) {
   static const std::string namesIntro = Utf8ToCp1252("\". Os algoritmos são: ");
-  std::string names;
-  for (const auto name : kAlgorithmNames) {
-    names += names.empty() ? "" : ", ";
-    names += name;
-  }
-  return "Algoritmo de hash desconhecido: \"" + std::string(algorithmName) + namesIntro + names +
-         ".";
+  return "Algoritmo de hash desconhecido: \"" + std::string(algorithmName) + namesIntro +
+         AlgorithmNameList() + ".";
 }
 
 std::string DigestOfStream(TDCP_hash& hash, TStream& stream) {
@@ -54,6 +49,15 @@ std::string DigestOfStream(TDCP_hash& hash, TStream& stream) {
 }
 
 }  // namespace
+
+std::string AlgorithmNameList() {
+  std::string names;
+  for (const auto name : kAlgorithmNames) {
+    if (!names.empty()) names += ", ";
+    names += name;
+  }
+  return names;
+}
 
 const TDCP_hashclass* HashClassByName(std::string_view algorithmName) {
   for (std::size_t i = 0; i < kAlgorithmNames.size(); ++i) {

@@ -15,6 +15,9 @@ struct TDCP_hashclass;
 inline constexpr std::array<std::string_view, 10> kAlgorithmNames = {
     "haval", "md4", "md5", "ripemd128", "ripemd160", "sha1", "sha256", "sha384", "sha512", "tiger"};
 
+// The ten names joined by ", ", for messages.
+std::string AlgorithmNameList();
+
 // True for exactly one of the ten names (case-sensitive, no blanks).
 bool IsAlgorithmName(std::string_view name);
 

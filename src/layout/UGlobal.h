@@ -2,6 +2,8 @@
 // The layout catalogue: the eight record types of a delivery, their letters,
 // standard file names, table names, field counts and the three field lists.
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,15 @@ namespace validador {
 enum RecordTypeIndex : int { rtA = 0, rtB = 1, rtC = 2, rtE = 3, rtI = 4, rtO = 5, rtT = 6, rtY = 7 };
 
 inline constexpr int kRecordTypeCount = 8;
+
+// The order in which the files of a folder are checked, the identification file first.
+// A chosen file's path is searched for the standard names in this same order.
+inline constexpr std::array<RecordTypeIndex, kRecordTypeCount> kProcessingOrder = {
+    rtI, rtA, rtB, rtC, rtE, rtO, rtT, rtY};
+
+// A bank number is three characters: the bank field of every data line, and the most
+// the bank input takes.
+inline constexpr std::size_t kBankNumberLength = 3;
 
 class LayoutCatalogue {
  public:

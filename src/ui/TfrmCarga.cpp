@@ -50,7 +50,7 @@ void TfrmCarga::RunCommand(const std::function<void()>& command) {
     command();
     ShowState();
   } catch (const std::exception& error) {
-    SetCursor(CursorKind::Normal);
+    RestoreCursor();
     ShowState();
     ShowCommandError(this, FromCp1252(error.what()));
   }

@@ -122,13 +122,19 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void ShowGauge();
   void ShowDigestList();
 
+  void RestoreCursor();
+
   // CargaHooks
   void LogLineAdded(const LogLine& line) override;
   void LogCleared() override;
-  void ProcessMessages() override;
   void StateChanged() override;
-  void SetCursor(CursorKind cursor) override;
-  void Notice(const std::string& text, InputBox focus) override;
+  void FolderCheckStarted() override;
+  void FolderCheckFinished() override;
+  void FileFinished() override;
+  void PreScanStarted() override;
+  void PreScanFinished() override;
+  void Progress() override;
+  void InputNotice(const std::string& text, Entrada about) override;
   std::optional<std::string> ChooseFile(const std::string& initialFolder) override;
   void CannotReadFile(const std::string& path) override;
 

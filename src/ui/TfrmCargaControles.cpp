@@ -17,7 +17,6 @@ constexpr int kFontPixels = 11;
 constexpr int kFixedsysPixels = 13;
 constexpr int kVersionHeight = 14;
 constexpr int kMemo2Height = 115;
-constexpr int kBankMaxLength = 3;
 
 QLabel* NewLabel(QWidget* parent, const QString& text, int left, int top) {
   auto* label = new QLabel(text, parent);
@@ -124,7 +123,7 @@ void TfrmCarga::CreateInputs() {
   edtNrCaso = NewEdit(GroupBox4, QRect(188, 17, 250, 21), false);
   Label4 = NewLabel(GroupBox4, QStringLiteral("N.º Banco:"), 508, 17);
   edtNrBanco = NewEdit(GroupBox4, QRect(574, 17, 180, 21), false);
-  edtNrBanco->setMaxLength(kBankMaxLength);
+  edtNrBanco->setMaxLength(static_cast<int>(kBankNumberLength));
 }
 
 void TfrmCarga::CreateButtons() {

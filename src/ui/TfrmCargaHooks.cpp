@@ -1,5 +1,9 @@
 // What the main window does for the check: the log box, the shown values, the
 // cursor, the notices, the open-file dialog and the pauses of a long run.
+//
+// The cursor: an hourglass over a check of the folder, the busy cursor while a file's
+// lines are counted, and the normal cursor back whenever the check is done with a count,
+// a file or the folder.
 
 #include <QApplication>
 #include <algorithm>
@@ -14,8 +18,12 @@ namespace {
 // A long run repaints its group at most this often; the gauge follows every pause.
 constexpr qint64 kGroupRepaintMs = 50;
 
-Qt::CursorShape ShapeOf(CursorKind cursor) {
-  return cursor == CursorKind::DatabaseWait ? Qt::BusyCursor : Qt::WaitCursor;
+void ShowCursor(Qt::CursorShape shape) {
+  if (QApplication::overrideCursor() != nullptr) {
+    QApplication::changeOverrideCursor(shape);
+  } else {
+    QApplication::setOverrideCursor(shape);
+  }
 }
 
 }  // namespace
@@ -26,7 +34,7 @@ void TfrmCarga::LogLineAdded(const LogLine& line) {
 
 void TfrmCarga::LogCleared() { redtResultado->Reset(); }
 
-void TfrmCarga::ProcessMessages() {
+void TfrmCarga::Progress() {
   ShowGauge();
   QCoreApplication::processEvents();
   if (!groupRepaint_.isValid() || groupRepaint_.elapsed() >= kGroupRepaintMs) {
@@ -37,29 +45,30 @@ void TfrmCarga::ProcessMessages() {
 
 void TfrmCarga::StateChanged() { ShowState(); }
 
-void TfrmCarga::SetCursor(CursorKind cursor) {
-  if (cursor == CursorKind::Normal) {
-    while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
-    return;
-  }
-  if (QApplication::overrideCursor() != nullptr) {
-    QApplication::changeOverrideCursor(ShapeOf(cursor));
-  } else {
-    QApplication::setOverrideCursor(ShapeOf(cursor));
-  }
+void TfrmCarga::RestoreCursor() {
+  while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
 }
 
-void TfrmCarga::Notice(const std::string& text, InputBox focus) {
+void TfrmCarga::FolderCheckStarted() { ShowCursor(Qt::WaitCursor); }
+void TfrmCarga::FolderCheckFinished() { RestoreCursor(); }
+void TfrmCarga::FileFinished() { RestoreCursor(); }
+void TfrmCarga::PreScanStarted() { ShowCursor(Qt::BusyCursor); }
+void TfrmCarga::PreScanFinished() { RestoreCursor(); }
+
+void TfrmCarga::InputNotice(const std::string& text, Entrada about) {
   ShowNotice(this, FromCp1252(text));
-  QWidget* box = focus == InputBox::Caso    ? static_cast<QWidget*>(edtNrCaso)
-                 : focus == InputBox::Banco ? static_cast<QWidget*>(edtNrBanco)
-                                            : static_cast<QWidget*>(cbHash);
+  QWidget* box = about == Entrada::Caso    ? static_cast<QWidget*>(edtNrCaso)
+                 : about == Entrada::Banco ? static_cast<QWidget*>(edtNrBanco)
+                                           : static_cast<QWidget*>(cbHash);
   box->setFocus();
 }
 
 std::optional<std::string> TfrmCarga::ChooseFile(const std::string& initialFolder) {
   const std::optional<QString> chosen = chooseFile_(this, FromPath(initialFolder));
-  if (!chosen || chosen->isEmpty()) return std::nullopt;
+  if (!chosen || chosen->isEmpty()) {
+    RestoreCursor();
+    return std::nullopt;
+  }
   return ToPath(*chosen);
 }
 

@@ -14,31 +14,41 @@
 #include "hash/Calchash.h"
 #include "hash/TComponent.h"
 #include "layout/UGlobal.h"
+#include "validation/PreScanResult.h"
+#include "validation/RunResult.h"
 #include "validation/VerificationLog.h"
 
 namespace validador {
 
 class FileDigest;
 
-enum class CursorKind { Normal, Hourglass, DatabaseWait };
+// The input a notice is about.
+enum class Entrada { Caso, Banco, Algoritmo };
 
-// The input a notice sends the focus to.
-enum class InputBox { Caso, Banco, Hash };
-
-// What a shell does for the check. Every hook has a do-nothing default.
+// What the check tells the shell that shows it, as things happen. Every hook has a
+// do-nothing default.
 class CargaHooks {
  public:
   virtual ~CargaHooks() = default;
+  // A line was appended to the log; the log was emptied.
   virtual void LogLineAdded(const LogLine& /*line*/) {}
   virtual void LogCleared() {}
-  // Every 300 valid records of a run: the window handles its pending events.
-  virtual void ProcessMessages() {}
-  // A shown value changed (current file, line total, counts, gauge, algorithm).
+  // A shown value changed (current file, line total, counts, gauge, algorithm, digests).
   virtual void StateChanged() {}
-  virtual void SetCursor(CursorKind /*cursor*/) {}
-  // A plain notice ("Preencha o n.º do caso!"); then the focus goes to `focus`.
-  virtual void Notice(const std::string& /*text*/, InputBox /*focus*/) {}
-  // The open-file dialog, starting in `initialFolder`; nullopt when cancelled.
+  // A check of all the files of the folder begins; it has ended.
+  virtual void FolderCheckStarted() {}
+  virtual void FolderCheckFinished() {}
+  // The driver takes up one file; it is done with it, whatever it found.
+  virtual void FileStarted(const std::string& /*path*/, RecordTypeIndex /*type*/) {}
+  virtual void FileFinished() {}
+  // A file's lines are counted and looked over before its records are judged.
+  virtual void PreScanStarted() {}
+  virtual void PreScanFinished() {}
+  // A run has judged another 300 valid records; the gauge has moved.
+  virtual void Progress() {}
+  // A notice about an input ("Preencha o n.º do caso!").
+  virtual void InputNotice(const std::string& /*text*/, Entrada /*about*/) {}
+  // The user picks one file, starting in `initialFolder`; nullopt when they do not.
   virtual std::optional<std::string> ChooseFile(const std::string& /*initialFolder*/) {
     return std::nullopt;
   }
@@ -51,7 +61,7 @@ enum class ComandoResultado { Concluido, FaltaCaso, FaltaBanco, AlgoritmoInvalid
 
 class Carga : public TComponent, private HashNotifier {
  public:
-  static constexpr int kPumpInterval = 300;  // valid records between ProcessMessages
+  static constexpr int kPumpInterval = 300;  // valid records between Progress hooks
   static constexpr int kMd5Index = 2;        // the default entry of the algorithm list
 
   explicit Carga(CargaHooks* hooks = nullptr);
@@ -93,14 +103,12 @@ class Carga : public TComponent, private HashNotifier {
   bool AplicaAlgoritmoPadrao();  // selects md5 when nothing is selected; true when it did
   bool AlgoritmoValido() const;  // the algorithm box names one of the ten
   std::string Calchash(const std::string& path);
-  std::int32_t ContaLinhas(RecordTypeIndex type, std::string& wrongLetterMarker,
-                           std::string& bankMarker);
+  PreScanResult ContaLinhas(RecordTypeIndex type);
   static std::int32_t PosicaoSeparador(std::string_view separator, std::string_view line,
                                        std::int32_t n);
   bool ValidaIdentificacao(const std::string& path);
-  bool ConfereQtdeLinhas(RecordTypeIndex type, std::int32_t lineCount);
-  std::int32_t insereDadosTabelas(const std::string& path, RecordTypeIndex type,
-                                  std::string& status, std::string& MensagemErro);
+  bool ConfereQtdeLinhas(RecordTypeIndex type, std::int64_t lineCount);
+  RunResult insereDadosTabelas(const std::string& path, RecordTypeIndex type);
   bool ProcessaArquivo(const std::string& path, RecordTypeIndex type);
   void ProcessaArquivos();
   std::string GravaManifesto(const std::string& manifestPath);
@@ -110,6 +118,11 @@ class Carga : public TComponent, private HashNotifier {
   bool ValidaIdentificacao(const std::string& path, FileDigest& digest);
   void AddToDigestList(const std::string& digest);
   void WriteErrorBlock(const std::string& message);
+  void WriteFileFaultBlock(const std::string& message, const std::string& digest,
+                           bool emptyLineInErrorStyle);
+  bool StopsBeforeTheRun(const PreScanResult& scan, RecordTypeIndex type, FileDigest& digest);
+  void WriteRunOutcome(const RunResult& run, RecordTypeIndex type, const std::string& elapsed,
+                       const std::string& digest);
   std::string_view NomeTabela(RecordTypeIndex type) const;
 
   CargaHooks defaultHooks_;

@@ -1,6 +1,5 @@
 // The commands of the check: "Limpa Tela", "Abre Arquivos" and "Abre Arquivo".
 
-#include <array>
 #include <string>
 
 #include "validation/Carga.h"
@@ -8,13 +7,6 @@
 #include "validation/StandardFiles.h"
 
 namespace validador {
-namespace {
-
-// The order in which a chosen file's upper-cased path is searched for a standard name.
-constexpr std::array<RecordTypeIndex, 8> kNameSearchOrder = {rtI, rtA, rtB, rtC,
-                                                             rtE, rtO, rtT, rtY};
-
-}  // namespace
 
 void Carga::LimpaTela() {
   Log.Clear();
@@ -32,21 +24,21 @@ ComandoResultado Carga::AbreArquivos() {
   LimpaTela();
   AplicaAlgoritmoPadrao();
   if (!AlgoritmoValido()) {
-    hooks_->Notice(texts::InvalidAlgorithm(), InputBox::Hash);
+    hooks_->InputNotice(texts::InvalidAlgorithm(), Entrada::Algoritmo);
     return ComandoResultado::AlgoritmoInvalido;
   }
   if (edtNrCaso.empty()) {
-    hooks_->Notice(texts::FillCase(), InputBox::Caso);
+    hooks_->InputNotice(texts::FillCase(), Entrada::Caso);
     return ComandoResultado::FaltaCaso;
   }
   if (edtNrBanco.empty()) {
-    hooks_->Notice(texts::FillBank(), InputBox::Banco);
+    hooks_->InputNotice(texts::FillBank(), Entrada::Banco);
     return ComandoResultado::FaltaBanco;
   }
-  hooks_->SetCursor(CursorKind::Hourglass);
+  hooks_->FolderCheckStarted();
   ProcessaArquivos();
   AppendClosingLine();
-  hooks_->SetCursor(CursorKind::Normal);
+  hooks_->FolderCheckFinished();
   return ComandoResultado::Concluido;
 }
 
@@ -54,16 +46,15 @@ ComandoResultado Carga::AbreArquivo() {
   LimpaTela();
   AplicaAlgoritmoPadrao();
   if (!AlgoritmoValido()) {
-    hooks_->Notice(texts::InvalidAlgorithm(), InputBox::Hash);
+    hooks_->InputNotice(texts::InvalidAlgorithm(), Entrada::Algoritmo);
     return ComandoResultado::AlgoritmoInvalido;
   }
   if (edtNrBanco.empty()) {
-    hooks_->Notice(texts::FillBank(), InputBox::Banco);
+    hooks_->InputNotice(texts::FillBank(), Entrada::Banco);
     return ComandoResultado::FaltaBanco;
   }
   const std::optional<std::string> chosen = hooks_->ChooseFile(dlb1);
   if (!chosen) {
-    hooks_->SetCursor(CursorKind::Normal);
     AppendClosingLine();
     return ComandoResultado::Concluido;
   }
@@ -73,7 +64,7 @@ ComandoResultado Carga::AbreArquivo() {
   const std::string upperPath = UpperAscii(*chosen);
   const auto& catalogue = LayoutCatalogue::Instance();
   bool matched = false;
-  for (const RecordTypeIndex type : kNameSearchOrder) {
+  for (const RecordTypeIndex type : kProcessingOrder) {
     if (upperPath.find(UpperAscii(catalogue.NomeArquivo(type))) == std::string::npos) continue;
     if (type == rtI) {
       ValidaIdentificacao(*chosen);

@@ -10,40 +10,31 @@ namespace {
 
 // Characters 3 to 5 of the line (fewer, or none, when it is shorter).
 std::string_view BankNumberOf(std::string_view line) {
-  return line.size() > 2 ? line.substr(2, 3) : std::string_view();
+  return line.size() > 2 ? line.substr(2, kBankNumberLength) : std::string_view();
 }
 
 }  // namespace
 
-std::int32_t Carga::ContaLinhas(RecordTypeIndex type, std::string& wrongLetterMarker,
-                                std::string& bankMarker) {
-  wrongLetterMarker = "0";
-  bankMarker = "0";
-  std::int32_t lineCount = 0;
+PreScanResult Carga::ContaLinhas(RecordTypeIndex type) {
+  PreScanResult scan;
   LineReader reader(FEdit);
-  hooks_->SetCursor(CursorKind::DatabaseWait);
+  hooks_->PreScanStarted();
 
   const char letter = LayoutCatalogue::Instance().LetraTipo(type);
   const bool checksBank = type != rtI;
-  std::int32_t lastWrongLetter = 0;
   std::string_view line;
-  if (!reader.Next(line)) {
-    wrongLetterMarker = "-1";
-  } else {
-    do {
-      ++lineCount;
-      if (checksBank && BankNumberOf(line) != edtNrBanco) {
-        bankMarker = std::to_string(lineCount);
-        break;
-      }
-      if (line.empty() || line.front() != letter) lastWrongLetter = lineCount;
-    } while (reader.Next(line));
-    if (lastWrongLetter != 0) wrongLetterMarker = std::to_string(lastWrongLetter);
+  while (reader.Next(line)) {
+    ++scan.lineCount;
+    if (checksBank && BankNumberOf(line) != edtNrBanco) {
+      scan.firstWrongBankLine = scan.lineCount;
+      break;
+    }
+    if (line.empty() || line.front() != letter) scan.lastWrongLetterLine = scan.lineCount;
   }
 
   reader.Close();
-  hooks_->SetCursor(CursorKind::Normal);
-  return lineCount;
+  hooks_->PreScanFinished();
+  return scan;
 }
 
 }  // namespace validador

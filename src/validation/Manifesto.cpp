@@ -51,7 +51,7 @@ std::string Carga::GravaManifesto(const std::string& manifestPath) {
 
 std::optional<std::string> Carga::GeraManifesto() {
   if (!AlgoritmoValido()) {
-    hooks_->Notice(texts::InvalidAlgorithm(), InputBox::Hash);
+    hooks_->InputNotice(texts::InvalidAlgorithm(), Entrada::Algoritmo);
     return std::nullopt;
   }
   PastaSelecionada = dlb1;

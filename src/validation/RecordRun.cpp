@@ -30,7 +30,7 @@ class GaugeFinalNotice {
 
 }  // namespace
 
-bool Carga::ConfereQtdeLinhas(RecordTypeIndex type, std::int32_t lineCount) {
+bool Carga::ConfereQtdeLinhas(RecordTypeIndex type, std::int64_t lineCount) {
   const std::string& box = Edit[DeclaredCountBox(type)];
   if (box.empty()) {
     WriteErrorBlock(texts::CountNotVerifiedBefore() + std::string(NomeTabela(type)) +
@@ -40,47 +40,44 @@ bool Carga::ConfereQtdeLinhas(RecordTypeIndex type, std::int32_t lineCount) {
   return StrToInt(box) != lineCount;
 }
 
-std::int32_t Carga::insereDadosTabelas(const std::string& path, RecordTypeIndex type,
-                                       std::string& status, std::string& MensagemErro) {
+RunResult Carga::insereDadosTabelas(const std::string& path, RecordTypeIndex type) {
   LineReader reader(path);
   GaugeMax = StrToInt(lblTotReg);
-  const std::int32_t lineCount = GaugeMax;
+  const std::int64_t lineCount = GaugeMax;
   const TLayoutCampos layout = MontaListasLayout(type);
   const std::string tabela(NomeTabela(type));
   hooks_->StateChanged();
   const GaugeFinalNotice gaugeFinalNotice(*hooks_);
 
+  RunResult run;
   if (type != rtI && ConfereQtdeLinhas(type, lineCount)) {
     WriteErrorBlock("Arquivo: " + tabela + texts::CountDiffersMiddle() + texts::CountDiffersEnd());
-    status = "N";
-    return 0;
+    return run;
   }
 
   const int fieldCount = LayoutCatalogue::Instance().QtdeCampos(type);
-  std::int32_t validRecords = 0;
   TRetorno fields;
   std::string_view line;
   while (reader.Next(line)) {
     if (SeparaCampos(line, type, fields) != fieldCount) {
-      status = "N";
       WriteErrorBlock(texts::FieldCountDiffers() + tabela + texts::LinePrefix() +
-                      std::to_string(validRecords + 1));
-      return validRecords;
+                      std::to_string(run.validRecords + 1));
+      return run;
     }
-    if (!ValidaRegistro(fields, layout, MensagemErro)) {
-      status = "N";
+    if (!ValidaRegistro(fields, layout, run.MensagemErro)) {
+      // The driver closes this block after the file's digest.
       EscreveLog(texts::ErrorBanner(), true);
-      EscreveLog(tabela + ": " + MensagemErro + texts::LinePrefix() +
-                     std::to_string(validRecords + 1),
+      EscreveLog(tabela + ": " + run.MensagemErro + texts::LinePrefix() +
+                     std::to_string(run.validRecords + 1),
                  true);
-      return validRecords;
+      return run;
     }
-    ++validRecords;
-    GaugePos = validRecords;
-    if (validRecords % kPumpInterval == 0) hooks_->ProcessMessages();
+    ++run.validRecords;
+    GaugePos = static_cast<std::int32_t>(run.validRecords);
+    if (run.validRecords % kPumpInterval == 0) hooks_->Progress();
   }
-  status = "S";
-  return validRecords;
+  run.status = RunStatus::Passed;
+  return run;
 }
 
 }  // namespace validador

@@ -74,6 +74,8 @@ bool Carga::ValidaIdentificacao(const std::string& path, FileDigest& digest) {
   }
   const std::string& text = digest.Text(this);
   if (NumBanco != edtNrBanco) {
+    // Unlike the driver's blocks, this one has its empty line, in the error style, before
+    // the asterisk line.
     EscreveLog(texts::ErrorBanner(), true);
     EscreveLog(texts::HeaderWrongBank(), true);
     EscreveLog(text, true);

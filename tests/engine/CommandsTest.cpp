@@ -50,7 +50,7 @@ TEST_F(CommandsTest, EmptyCaseIsNoticedFirstAfterTheScreenIsCleared) {
   carga.edtNrBanco = "";
   EXPECT_EQ(carga.AbreArquivos(), ComandoResultado::FaltaCaso);
   EXPECT_EQ(hooks.notices, std::vector<std::string>{"Preencha o n.º do caso!"});
-  EXPECT_EQ(hooks.noticeFocus, std::vector<InputBox>{InputBox::Caso});
+  EXPECT_EQ(hooks.noticeAbout, std::vector<Entrada>{Entrada::Caso});
   EXPECT_TRUE(carga.Log.Lines().empty());
 }
 
@@ -92,7 +92,7 @@ TEST_F(CommandsTest, TypedTextNamingNoAlgorithmIsNoticedAndNothingRuns) {
   EXPECT_EQ(carga.AbreArquivo(), ComandoResultado::AlgoritmoInvalido);
   EXPECT_EQ(carga.GeraManifesto(), std::nullopt);
   EXPECT_EQ(hooks.notices.size(), 3u);
-  EXPECT_EQ(hooks.noticeFocus.front(), InputBox::Hash);
+  EXPECT_EQ(hooks.noticeAbout.front(), Entrada::Algoritmo);
   EXPECT_TRUE(carga.Log.Lines().empty());
   EXPECT_FALSE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
 }

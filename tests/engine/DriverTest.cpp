@@ -198,5 +198,20 @@ TEST_F(DriverTest, ControlZAndLoneLineFeedsThroughTheWholeChain) {
   EXPECT_NE(carga.Memo2.back(), "");
 }
 
+// What the shell hears of a folder check: each file taken up and let go, and the count of
+// its lines in between when the file is there.
+TEST_F(DriverTest, TellsTheShellWhatHappensInOrder) {
+  delivery.Remove(rtB);
+  carga.AbreArquivos();
+  std::vector<std::string> expected = {"FolderCheckStarted"};
+  for (const RecordTypeIndex type : kOrder) {
+    expected.push_back("FileStarted " + delivery.PathOf(type));
+    if (type != rtB) Append(expected, {"PreScanStarted", "PreScanFinished"});
+    expected.push_back("FileFinished");
+  }
+  expected.push_back("FolderCheckFinished");
+  EXPECT_EQ(hooks.events, expected);
+}
+
 }  // namespace
 }  // namespace validador

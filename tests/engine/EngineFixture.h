@@ -18,28 +18,35 @@ class RecordingHooks : public CargaHooks {
  public:
   void LogLineAdded(const LogLine& line) override { added.push_back(line); }
   void LogCleared() override { ++clears; }
-  void ProcessMessages() override { pumpsAt.push_back(carga->GaugePos); }
-  void Notice(const std::string& text, InputBox focus) override {
+  void Progress() override { pumpsAt.push_back(carga->GaugePos); }
+  void InputNotice(const std::string& text, Entrada about) override {
     notices.push_back(Cp1252ToUtf8(text));
-    noticeFocus.push_back(focus);
+    noticeAbout.push_back(about);
   }
   std::optional<std::string> ChooseFile(const std::string& initialFolder) override {
     dialogFolders.push_back(initialFolder);
     return chosenFile;
   }
   void CannotReadFile(const std::string& path) override { cannotRead.push_back(path); }
-  void SetCursor(CursorKind cursor) override { cursors.push_back(cursor); }
+  void FolderCheckStarted() override { events.push_back("FolderCheckStarted"); }
+  void FolderCheckFinished() override { events.push_back("FolderCheckFinished"); }
+  void FileStarted(const std::string& path, RecordTypeIndex) override {
+    events.push_back("FileStarted " + path);
+  }
+  void FileFinished() override { events.push_back("FileFinished"); }
+  void PreScanStarted() override { events.push_back("PreScanStarted"); }
+  void PreScanFinished() override { events.push_back("PreScanFinished"); }
 
   const Carga* carga = nullptr;
   std::vector<LogLine> added;
   int clears = 0;
   std::vector<std::int32_t> pumpsAt;  // gauge position at each pump
   std::vector<std::string> notices;
-  std::vector<InputBox> noticeFocus;
+  std::vector<Entrada> noticeAbout;
   std::optional<std::string> chosenFile;
   std::vector<std::string> dialogFolders;
   std::vector<std::string> cannotRead;
-  std::vector<CursorKind> cursors;
+  std::vector<std::string> events;  // the check's progress hooks, in order
 };
 
 // The log as "E|text", "N|text" or "-|text" in UTF-8, the elapsed time masked.

@@ -23,19 +23,18 @@ class RecordRunTest : public EngineTest {
     delivery.WriteLines(rtE, lines);
   }
 
-  std::int32_t Run(std::string& status) {
+  RunResult Run() {
     carga.lblTotReg = std::to_string(std::stoi(delivery.counts[rtE]));
-    std::string mensagem;
-    return carga.insereDadosTabelas(delivery.PathOf(rtE), rtE, status, mensagem);
+    return carga.insereDadosTabelas(delivery.PathOf(rtE), rtE);
   }
 };
 
 TEST_F(RecordRunTest, EveryLineValidFillsTheGauge) {
   WriteE(5);
   carga.Edit[rtE] = "5";
-  std::string status;
-  EXPECT_EQ(Run(status), 5);
-  EXPECT_EQ(status, "S");
+  const RunResult run = Run();
+  EXPECT_EQ(run.validRecords, 5);
+  EXPECT_EQ(run.status, RunStatus::Passed);
   EXPECT_EQ(carga.GaugeMax, 5);
   EXPECT_EQ(carga.GaugePos, 5);
   EXPECT_TRUE(carga.Log.Lines().empty());
@@ -44,9 +43,9 @@ TEST_F(RecordRunTest, EveryLineValidFillsTheGauge) {
 TEST_F(RecordRunTest, DeclaredCountDiffersValidatesNothing) {
   WriteE(5, 1);
   carga.Edit[rtE] = "6";
-  std::string status;
-  EXPECT_EQ(Run(status), 0);
-  EXPECT_EQ(status, "N");
+  const RunResult run = Run();
+  EXPECT_EQ(run.validRecords, 0);
+  EXPECT_EQ(run.status, RunStatus::Failed);
   EXPECT_EQ(LogOf(carga),
             (std::vector<std::string>{kBanner,
                                       "E|Arquivo: E_extrato_bancario. O nº de linhas do arquivo difere "
@@ -56,9 +55,9 @@ TEST_F(RecordRunTest, DeclaredCountDiffersValidatesNothing) {
 
 TEST_F(RecordRunTest, EmptyDeclaredCountIsReportedAndTheRunGoesOn) {
   WriteE(3, 2);
-  std::string status;
-  EXPECT_EQ(Run(status), 1);
-  EXPECT_EQ(status, "N");
+  const RunResult run = Run();
+  EXPECT_EQ(run.validRecords, 1);
+  EXPECT_EQ(run.status, RunStatus::Failed);
   EXPECT_EQ(LogOf(carga),
             (std::vector<std::string>{
                 kBanner, "E|O arquivo: E_extrato_bancario não teve o nº de linhas verificado",
@@ -67,9 +66,9 @@ TEST_F(RecordRunTest, EmptyDeclaredCountIsReportedAndTheRunGoesOn) {
 
 TEST_F(RecordRunTest, IdentificationFileHasNoCountCheck) {
   carga.lblTotReg = "1";
-  std::string status, mensagem;
-  EXPECT_EQ(carga.insereDadosTabelas(delivery.PathOf(rtI), rtI, status, mensagem), 1);
-  EXPECT_EQ(status, "S");
+  const RunResult run = carga.insereDadosTabelas(delivery.PathOf(rtI), rtI);
+  EXPECT_EQ(run.validRecords, 1);
+  EXPECT_EQ(run.status, RunStatus::Passed);
   EXPECT_TRUE(carga.Log.Lines().empty());
 }
 
@@ -81,9 +80,9 @@ TEST_F(RecordRunTest, FieldCountFaultStopsAtThatLine) {
   lines.push_back("not even read\t");
   delivery.WriteLines(rtE, lines);
   carga.Edit[rtE] = "5";
-  std::string status;
-  EXPECT_EQ(Run(status), 2);
-  EXPECT_EQ(status, "N");
+  const RunResult run = Run();
+  EXPECT_EQ(run.validRecords, 2);
+  EXPECT_EQ(run.status, RunStatus::Failed);
   EXPECT_EQ(LogOf(carga),
             (std::vector<std::string>{
                 kBanner, "E|N.º de campos no arquivo diferente dos campos da E_extrato_bancario; linha:3",
@@ -93,8 +92,7 @@ TEST_F(RecordRunTest, FieldCountFaultStopsAtThatLine) {
 TEST_F(RecordRunTest, FaultInTheFirstLine) {
   WriteE(3, 1);
   carga.Edit[rtE] = "3";
-  std::string status;
-  EXPECT_EQ(Run(status), 0);
+  EXPECT_EQ(Run().validRecords, 0);
   EXPECT_EQ(LogOf(carga).back(), "E|E_extrato_bancario: Natureza lançamento inválida ; linha:1");
 }
 
@@ -110,8 +108,7 @@ TEST_P(PumpTest, PumpsAfterEvery300ValidRecords) {
   const auto& c = GetParam();
   WriteE(c.lines, c.badLine);
   carga.Edit[rtE] = std::to_string(c.lines);
-  std::string status;
-  Run(status);
+  Run();
   EXPECT_EQ(hooks.pumpsAt, c.pumpsAt);
   if (c.badLine != 0) {
     EXPECT_EQ(LogOf(carga).back(), "E|E_extrato_bancario: Natureza lançamento inválida ; linha:" +
@@ -127,8 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, PumpTest,
 TEST_F(RecordRunTest, NonIntegerLineTotalIsAConversionError) {
   WriteE(1);
   carga.lblTotReg = "x";
-  std::string status, mensagem;
-  EXPECT_THROW(carga.insereDadosTabelas(delivery.PathOf(rtE), rtE, status, mensagem), EConvertError);
+  EXPECT_THROW(carga.insereDadosTabelas(delivery.PathOf(rtE), rtE), EConvertError);
 }
 
 TEST_F(RecordRunTest, LineEndingInATabHasAnEmptyLastField) {
@@ -137,9 +133,9 @@ TEST_F(RecordRunTest, LineEndingInATabHasAnEmptyLastField) {
   delivery.WriteLines(rtY, {Join(ValidRecord(rtY)), Join(fields)});
   carga.Edit[rtY] = "2";
   carga.lblTotReg = "2";
-  std::string status, mensagem;
-  EXPECT_EQ(carga.insereDadosTabelas(delivery.PathOf(rtY), rtY, status, mensagem), 2);
-  EXPECT_EQ(status, "S");
+  const RunResult run = carga.insereDadosTabelas(delivery.PathOf(rtY), rtY);
+  EXPECT_EQ(run.validRecords, 2);
+  EXPECT_EQ(run.status, RunStatus::Passed);
 }
 
 }  // namespace
