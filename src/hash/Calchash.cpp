@@ -1,5 +1,6 @@
 #include "hash/Calchash.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -40,10 +41,13 @@ std::string UnknownAlgorithmMessage(std::string_view algorithmName) {
          AlgorithmNameList() + ".";
 }
 
+// Reads the stream to its end, in the component's read size, whatever size the file
+// system reports for it (files under /proc report none; a growing file, its old size).
 std::string DigestOfStream(TDCP_hash& hash, TStream& stream) {
-  std::uint8_t digest[64];
+  std::uint8_t block[TDCP_hash::kStreamBlockSize];
   hash.Init();
-  hash.UpdateStream(stream, stream.Size());
+  while (const std::uint32_t got = stream.Read(block, sizeof block)) hash.Update(block, got);
+  std::uint8_t digest[64];
   hash.Final(digest);
   return DigestText(digest, static_cast<std::size_t>(hash.HashSize() / 8));
 }
@@ -71,6 +75,24 @@ bool IsAlgorithmName(std::string_view name) { return HashClassByName(name) != nu
 TDCP_hash* CreateHashComponent(std::string_view algorithmName, TComponent* owner) {
   const TDCP_hashclass* hashClass = HashClassByName(algorithmName);
   return hashClass != nullptr ? hashClass->Create(owner) : nullptr;
+}
+
+TDCP_hash* CreateKnownHashComponent(std::string_view algorithmName, TComponent* owner) {
+  TDCP_hash* hash = CreateHashComponent(algorithmName, owner);
+  if (hash == nullptr) throw Exception(UnknownAlgorithmMessage(algorithmName));
+  return hash;
+}
+
+std::string DigestOfBytes(std::string_view bytes, std::string_view algorithmName) {
+  const std::unique_ptr<TDCP_hash> hash(CreateKnownHashComponent(algorithmName, nullptr));
+  hash->Init();
+  for (std::size_t done = 0; done < bytes.size(); done += TDCP_hash::kStreamBlockSize) {
+    const std::size_t piece = std::min<std::size_t>(bytes.size() - done, TDCP_hash::kStreamBlockSize);
+    hash->Update(bytes.data() + done, static_cast<std::uint32_t>(piece));
+  }
+  std::uint8_t digest[64];
+  hash->Final(digest);
+  return DigestText(digest, static_cast<std::size_t>(hash->HashSize() / 8));
 }
 
 std::string Calchash(const std::string& fileName, std::string_view algorithmName, TComponent* owner,

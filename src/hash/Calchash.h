@@ -37,6 +37,13 @@ const TDCP_hashclass* HashClassByName(std::string_view algorithmName);
 // destroys it); nullptr when the name is none of the ten.
 TDCP_hash* CreateHashComponent(std::string_view algorithmName, TComponent* owner);
 
+// As CreateHashComponent, but a name that is none of the ten throws validador::Exception.
+TDCP_hash* CreateKnownHashComponent(std::string_view algorithmName, TComponent* owner);
+
+// The digest of bytes in memory, as Calchash gives it for a file holding them. A name
+// that is none of the ten throws validador::Exception.
+std::string DigestOfBytes(std::string_view bytes, std::string_view algorithmName);
+
 // The digest of the file's bytes. When the file cannot be opened (missing, not a
 // regular file, no access) the notifier is told once and the result is "". A name
 // that is none of the ten throws validador::Exception after the file is released.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "hash/TStream.h"
+#include "platform/InputFile.h"
 
 namespace validador {
 
@@ -19,20 +20,16 @@ class TFileStream : public TStream {
   // Opens an existing regular file. Throws EInOutError when the file is missing,
   // is not a regular file or cannot be opened.
   explicit TFileStream(const std::string& path);
-  ~TFileStream() override;
-
-  TFileStream(const TFileStream&) = delete;
-  TFileStream& operator=(const TFileStream&) = delete;
 
   // Throws EInOutError when the system reports a read error.
   std::uint32_t Read(void* buffer, std::uint32_t count) override;
-  std::uint64_t Size() override { return size_; }
+  // The size the file system reports for the file now.
+  std::uint64_t Size() override { return file_.Stamp().size; }
 
  private:
   bool Refill();
 
-  int fd_ = -1;
-  std::uint64_t size_ = 0;
+  platform::InputFile file_;
   std::unique_ptr<std::uint8_t[]> block_;
   std::size_t begin_ = 0;  // first unread byte of block_
   std::size_t end_ = 0;    // one past the last valid byte of block_

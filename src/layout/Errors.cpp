@@ -4,21 +4,29 @@
 
 namespace validador {
 
-EInOutError EInOutError::FromErrno(int errnoValue) {
+namespace {
+
+std::string TextOfErrno(int errnoValue) {
   switch (errnoValue) {
     case ENOENT:
     case ENOTDIR:
-      return EInOutError(errnoValue, "File not found");
+      return "File not found";
     case EACCES:
     case EPERM:
     case EROFS:
-      return EInOutError(errnoValue, "File access denied");
+      return "File access denied";
     case ENOSPC:
     case EDQUOT:
-      return EInOutError(errnoValue, "Disk full");
+      return "Disk full";
     default:
-      return EInOutError(errnoValue, "I/O error " + std::to_string(errnoValue));
+      return "I/O error " + std::to_string(errnoValue);
   }
+}
+
+}  // namespace
+
+EInOutError EInOutError::FromErrno(int errnoValue, std::string path) {
+  return EInOutError(errnoValue, TextOfErrno(errnoValue), std::move(path));
 }
 
 std::string MessageWithFullStop(const std::string& message) {

@@ -20,19 +20,23 @@ class EConvertError : public Exception {
 };
 
 // An input/output error of a file: "File not found", "File access denied",
-// "Disk full" or "I/O error %d".
+// "Disk full" or "I/O error %d". The message is the error's own text; the file it
+// concerns, when known, is kept beside it for the command line to name.
 class EInOutError : public Exception {
  public:
-  EInOutError(int errorCode, const std::string& message)
-      : Exception(message), errorCode_(errorCode) {}
+  EInOutError(int errorCode, const std::string& message, std::string path = {})
+      : Exception(message), errorCode_(errorCode), path_(std::move(path)) {}
 
   // Builds the error for a failed system call from its errno value.
-  static EInOutError FromErrno(int errnoValue);
+  static EInOutError FromErrno(int errnoValue, std::string path = {});
 
   int ErrorCode() const { return errorCode_; }
+  // The file concerned (UTF-8), or empty.
+  const std::string& Path() const { return path_; }
 
  private:
   int errorCode_;
+  std::string path_;
 };
 
 // The message as the shells show it: with a full stop added when it has none.

@@ -1,12 +1,6 @@
 #include "validation/LineReader.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
-
-#include "layout/Errors.h"
 
 namespace validador {
 namespace {
@@ -15,44 +9,22 @@ constexpr char kCarriageReturn = '\r';
 constexpr char kLineFeed = '\n';
 constexpr char kEndOfFile = '\x1A';
 
-int OpenForReading(const std::string& path) {
-  int fd;
-  do {
-    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) throw EInOutError::FromErrno(errno);
-  ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-  return fd;
-}
-
-// Reads up to `size` bytes; 0 at the physical end. Throws on a failed read.
-std::size_t ReadSome(int fd, char* buffer, std::size_t size) {
-  ssize_t got;
-  do {
-    got = ::read(fd, buffer, size);
-  } while (got < 0 && errno == EINTR);
-  if (got < 0) throw EInOutError::FromErrno(errno);
-  return static_cast<std::size_t>(got);
-}
-
 }  // namespace
 
-LineReader::LineReader(const std::string& path) : block_(kBlockSize) {
-  fd_ = OpenForReading(path);
-}
+LineReader::LineReader(const std::string& path)
+    : file_(std::in_place, path), block_(kBlockSize) {}
 
-LineReader::~LineReader() { Close(); }
+LineReader::~LineReader() = default;
 
 void LineReader::Close() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  file_.reset();
   eof_ = true;
   begin_ = end_ = 0;
 }
 
 void LineReader::Refill() {
   begin_ = 0;
-  end_ = ReadSome(fd_, block_.data(), block_.size());
+  end_ = file_->Read(block_.data(), block_.size());
   if (end_ == 0) {
     eof_ = true;
     return;

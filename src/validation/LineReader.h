@@ -10,9 +10,12 @@
 // (copied only when a line straddles two blocks).
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/InputFile.h"
 
 namespace validador {
 
@@ -40,7 +43,7 @@ class LineReader {
   // Hands out the line gathered in spill_ (a line that straddles blocks).
   bool HandOutSpill(std::string_view& line);
 
-  int fd_ = -1;
+  std::optional<platform::InputFile> file_;
   std::vector<char> block_;
   std::size_t begin_ = 0;   // first unread byte in block_
   std::size_t end_ = 0;     // one past the last valid byte in block_

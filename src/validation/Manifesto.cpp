@@ -1,12 +1,9 @@
 // The digest manifest HASHV.txt: the digest list, one line each, ended by CR LF.
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <string>
 
-#include "layout/Errors.h"
+#include "hash/Calchash.h"
+#include "platform/ReplaceFile.h"
 #include "validation/Carga.h"
 #include "validation/LogTexts.h"
 #include "validation/StandardFiles.h"
@@ -16,39 +13,19 @@ namespace {
 
 constexpr const char* kManifestName = "HASHV.txt";
 
-// Writes all of `bytes` to `fd`, throwing the input/output error of a failure.
-void WriteAll(int fd, const std::string& bytes) {
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw EInOutError::FromErrno(errno);
-    }
-    written += static_cast<std::size_t>(n);
-  }
-}
-
 }  // namespace
 
+// The manifest replaces the old one whole or not at all; its digest is taken from the
+// bytes just written, which are the file's.
 std::string Carga::GravaManifesto(const std::string& manifestPath) {
   std::string content;
   for (const std::string& digest : Memo2) {
     content += digest;
     content += "\r\n";
   }
-  const int fd = ::open(manifestPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) throw EInOutError::FromErrno(errno);
-  try {
-    WriteAll(fd, content);
-  } catch (...) {
-    ::close(fd);
-    throw;
-  }
-  if (::close(fd) != 0) throw EInOutError::FromErrno(errno);
-  return Calchash(manifestPath);
+  platform::ReplaceFileContents(manifestPath, content);
+  return DigestOfBytes(content, cbHashText);
 }
-
 std::optional<std::string> Carga::GeraManifesto() {
   if (!AlgoritmoValido()) {
     hooks_->InputNotice(texts::InvalidAlgorithm(), Entrada::Algoritmo);

@@ -1,10 +1,10 @@
 #include "validation/StandardFiles.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <vector>
+
+#include "platform/FileSystem.h"
 
 namespace validador {
 
@@ -17,10 +17,7 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return path;
 }
 
-bool FileExists(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
+bool FileExists(const std::string& path) { return platform::IsRegularFile(path); }
 
 std::string UpperAscii(std::string_view text) {
   std::string upper(text);
@@ -37,10 +34,8 @@ std::string StandardFilePath(std::string_view folder, RecordTypeIndex type) {
 
   const std::string wanted = UpperAscii(name);
   std::vector<std::string> matches;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(std::string(folder), error)) {
-    const std::string candidate = entry.path().filename().string();
-    if (UpperAscii(candidate) == wanted && FileExists(entry.path().string())) {
+  for (const std::string& candidate : platform::DirectoryEntries(std::string(folder))) {
+    if (UpperAscii(candidate) == wanted && FileExists(JoinPath(folder, candidate))) {
       matches.push_back(candidate);
     }
   }

@@ -131,10 +131,14 @@ TEST(LineReaderErrors, MissingFileRaisesFileNotFound) {
 }
 
 TEST(LineReaderErrors, FailedReadRaisesInOutError) {
-  testsupport::TempDir dir;
-  LineReader reader(dir.Path().string());  // a folder opens but cannot be read
+  LineReader reader("/proc/self/mem");  // opens, but reading its start fails
   std::string_view line;
   EXPECT_THROW(reader.Next(line), EInOutError);
+}
+
+TEST(LineReaderErrors, AFolderIsNotOpened) {
+  testsupport::TempDir dir;
+  EXPECT_THROW(LineReader reader(dir.Path().string()), EInOutError);
 }
 
 TEST(LineReaderClose, NoLineAfterClose) {

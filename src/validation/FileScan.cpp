@@ -1,0 +1,381 @@
+#include "validation/FileScan.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstring>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "hash/Calchash.h"
+#include "hash/DCPhash.h"
+#include "hash/DigestText.h"
+#include "layout/Cp1252.h"
+#include "platform/FileSystem.h"
+#include "platform/InputFile.h"
+#include "validation/BlockVerdict.h"
+#include "validation/LineCondenser.h"
+
+namespace validador {
+namespace {
+
+constexpr char kEndOfFile = '\x1A';
+constexpr char kCarriageReturn = '\r';
+// The first line is kept up to this many bytes a field (the identification header).
+constexpr std::size_t kFirstLineFieldCap = 4096;
+
+std::mutex tuningMutex;
+ScanTuning tuning;
+
+unsigned JudgingThreads(const ScanTuning& chosen) {
+  if (chosen.judgingThreads != 0) return chosen.judgingThreads;
+  return std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+}
+
+// One block of the file in memory, on its way to the digest and the judges.
+struct Slot {
+  std::unique_ptr<char[]> data;
+  std::uint64_t sequence = 0;
+  std::size_t size = 0;        // bytes read into it
+  std::size_t checkSize = 0;   // bytes the checks look at: those before a byte 26
+  bool judging = false;        // the checks look at this block at all
+  bool startsLine = false;
+  bool skipLineFeed = false;
+  bool filled = false;
+  bool digested = false;
+  bool judged = false;
+  BlockVerdict verdict;
+};
+
+// The first line as it is read, kept apart with room for long header fields.
+class FirstLineKeeper {
+ public:
+  explicit FirstLineKeeper(bool wanted) : done_(!wanted), condenser_(kFirstLineFieldCap) {}
+
+  void Feed(std::string_view bytes) {
+    if (done_) return;
+    const std::size_t lineEnd = bytes.find(kCarriageReturn);
+    Take(bytes.substr(0, lineEnd));
+    if (lineEnd != std::string_view::npos) done_ = true;
+  }
+
+  FirstLine Result() const {
+    FirstLine line;
+    line.present = present_;
+    line.text = std::string(condenser_.Line());
+    line.fieldCut = cut_;
+    return line;
+  }
+
+ private:
+  // Marks the fields that reach past the cap before handing the piece on.
+  void Take(std::string_view piece) {
+    present_ = true;
+    for (std::size_t at = 0; at <= piece.size();) {
+      const std::size_t tab = std::min(piece.find('\t', at), piece.size());
+      if (cut_.empty()) cut_.push_back(false);
+      fieldBytes_ += tab - at;
+      if (fieldBytes_ > kFirstLineFieldCap) cut_.back() = true;
+      if (tab == piece.size()) break;
+      cut_.push_back(false);
+      fieldBytes_ = 0;
+      at = tab + 1;
+    }
+    condenser_.Append(piece);
+  }
+
+  bool done_;
+  bool present_ = false;
+  LineCondenser condenser_;
+  std::vector<bool> cut_;
+  std::size_t fieldBytes_ = 0;
+};
+
+class Pipeline {
+ public:
+  Pipeline(const std::string& path, const ScanRequest& request, ScanObserver& observer)
+      : request_(request),
+        observer_(observer),
+        tuning_(CurrentScanTuning()),
+        judges_(JudgingThreads(tuning_)),
+        slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory : 2 * judges_ + 4),
+        file_(path),
+        judge_(request.type, request.bank, request.judgeRecords),
+        firstLine_(request.keepFirstLine) {
+    for (Slot& slot : slots_) slot.data = std::make_unique_for_overwrite<char[]>(tuning_.blockSize);
+    if (!request.algorithm.empty()) {
+      hash_ = CreateKnownHashComponent(request.algorithm, request.hashOwner);
+      if (request.hashOwner == nullptr) ownedHash_.reset(hash_);
+      hash_->Init();
+    }
+  }
+
+  ~Pipeline() { StopThreads(); }
+
+  ScanOutcome Run() {
+    const platform::FileStamp before = file_.Stamp();
+    StartThreads();
+    ReadAndSequence(before.size);
+    StopThreads();
+    RethrowWorkerError();
+    FinishLastLine();
+    if (before != file_.Stamp() || platform::StampOf(file_.Path()) != before ||
+        outcome_.bytesRead != before.size) {
+      throw EFileChanged(file_.Path());
+    }
+    if (hash_ != nullptr) {
+      std::uint8_t digest[64];
+      hash_->Final(digest);
+      outcome_.digest = DigestText(digest, static_cast<std::size_t>(hash_->HashSize() / 8));
+    }
+    outcome_.firstLine = firstLine_.Result();
+    return std::move(outcome_);
+  }
+
+ private:
+  Slot& SlotOf(std::uint64_t sequence) { return slots_[sequence % slots_.size()]; }
+
+  void StartThreads() {
+    if (hash_ != nullptr) threads_.emplace_back([this] { Guarded([this] { DigestBlocks(); }); });
+    for (unsigned i = 0; i < judges_; ++i) {
+      threads_.emplace_back([this] { Guarded([this] { JudgeBlocks(); }); });
+    }
+  }
+
+  void StopThreads() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      inputEnded_ = true;
+      if (!threads_.empty() && sequenced_ < blocksRead_) aborted_ = true;
+    }
+    changed_.notify_all();
+    for (std::thread& thread : threads_) thread.join();
+    threads_.clear();
+  }
+
+  template <typename Body>
+  void Guarded(Body body) {
+    try {
+      body();
+    } catch (...) {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      if (!workerError_) workerError_ = std::current_exception();
+      aborted_ = true;
+      changed_.notify_all();
+    }
+  }
+
+  void RethrowWorkerError() {
+    if (workerError_) std::rethrow_exception(workerError_);
+  }
+
+  // The digest takes every block, in file order, bytes 26 and all.
+  void DigestBlocks() {
+    for (std::uint64_t sequence = 0;; ++sequence) {
+      Slot* slot;
+      {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [&] { return aborted_ || Filled(sequence) || InputDone(sequence); });
+        if (aborted_ || !Filled(sequence)) return;
+        slot = &SlotOf(sequence);
+      }
+      hash_->Update(slot->data.get(), static_cast<std::uint32_t>(slot->size));
+      MarkDone(*slot, &Slot::digested);
+    }
+  }
+
+  // Judges whichever block comes next, while other threads judge the ones around it.
+  void JudgeBlocks() {
+    for (;;) {
+      Slot* slot;
+      {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [&] {
+          return aborted_ || Filled(nextToJudge_) || InputDone(nextToJudge_);
+        });
+        if (aborted_ || !Filled(nextToJudge_)) return;
+        slot = &SlotOf(nextToJudge_++);
+      }
+      if (slot->judging) {
+        slot->verdict = JudgeBlock(std::string_view(slot->data.get(), slot->checkSize),
+                                   slot->startsLine, slot->skipLineFeed, judge_);
+      }
+      MarkDone(*slot, &Slot::judged);
+    }
+  }
+
+  bool Filled(std::uint64_t sequence) {
+    return sequence < blocksRead_ && SlotOf(sequence).filled && SlotOf(sequence).sequence == sequence;
+  }
+  bool InputDone(std::uint64_t sequence) const { return inputEnded_ && sequence >= blocksRead_; }
+
+  void MarkDone(Slot& slot, bool Slot::*flag) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      slot.*flag = true;
+    }
+    changed_.notify_all();
+  }
+
+  void ReadAndSequence(std::uint64_t sizeAtOpen) {
+    for (std::uint64_t sequence = 0;; ++sequence) {
+      if (sequence - sequenced_ == slots_.size()) SequenceNext(sizeAtOpen);
+      Slot& slot = SlotOf(sequence);
+      if (!Fill(slot, sequence)) break;
+      {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        slot.filled = true;
+        blocksRead_ = sequence + 1;
+      }
+      changed_.notify_all();
+      if (observer_.StopRequested()) throw CheckInterrupted();
+    }
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      inputEnded_ = true;
+    }
+    changed_.notify_all();
+    while (sequenced_ < blocksRead_) SequenceNext(sizeAtOpen);
+  }
+
+  // Reads the next block into a free slot; false at the end of the file.
+  bool Fill(Slot& slot, std::uint64_t sequence) {
+    std::size_t size = 0;
+    while (size < tuning_.blockSize) {
+      const std::size_t got = file_.Read(slot.data.get() + size, tuning_.blockSize - size);
+      if (got == 0) break;
+      size += got;
+    }
+    if (size == 0) return false;
+    outcome_.bytesRead += size;
+    slot.sequence = sequence;
+    slot.size = size;
+    slot.digested = hash_ == nullptr;
+    slot.judged = false;
+    slot.judging = !checksEnded_;
+    slot.checkSize = 0;
+    slot.verdict = BlockVerdict{};
+    if (slot.judging) LayOutChecks(slot, sequence);
+    return true;
+  }
+
+  // The checks see the bytes before the first byte 26 of the file, and lines run on
+  // from one block into the next.
+  void LayOutChecks(Slot& slot, std::uint64_t sequence) {
+    const char* bytes = slot.data.get();
+    const void* stop = std::memchr(bytes, kEndOfFile, slot.size);
+    slot.checkSize = stop == nullptr ? slot.size : static_cast<std::size_t>(static_cast<const char*>(stop) - bytes);
+    checksEnded_ = stop != nullptr;
+    slot.startsLine = sequence == 0 || previousEndedAtCr_;
+    slot.skipLineFeed = previousEndedAtCr_;
+    if (slot.checkSize > 0) previousEndedAtCr_ = bytes[slot.checkSize - 1] == kCarriageReturn;
+    firstLine_.Feed(std::string_view(bytes, slot.checkSize));
+  }
+
+  // Waits for the oldest block to be digested and judged, and joins its findings.
+  void SequenceNext(std::uint64_t sizeAtOpen) {
+    Slot& slot = SlotOf(sequenced_);
+    {
+      std::unique_lock<std::mutex> lock(mutex_);
+      changed_.wait(lock, [&] { return aborted_ || (slot.digested && slot.judged); });
+      if (aborted_) {
+        lock.unlock();
+        RethrowWorkerError();
+      }
+    }
+    if (slot.judging) Join(std::move(slot.verdict));
+    sequencedBytes_ += slot.size;
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      slot.filled = false;
+      ++sequenced_;
+    }
+    observer_.Progress(sequencedBytes_, sizeAtOpen);
+  }
+
+  // Joins a block's findings to those before it: a line that crossed into the block
+  // is gathered and judged here.
+  void Join(BlockVerdict&& verdict) {
+    if (!verdict.startsLine) {
+      pending_.Append(verdict.head);
+      pendingLine_ = true;
+      if (!verdict.hasLineEnd) return;
+      JudgePending();
+    }
+    outcome_.facts.Append(std::move(verdict.facts));
+    if (!verdict.tail.empty()) {
+      pending_.Append(verdict.tail);
+      pendingLine_ = true;
+    }
+  }
+
+  void JudgePending() {
+    LineFacts line;
+    judge_.Judge(pending_.Line(), line, fields_);
+    outcome_.facts.Append(std::move(line));
+    pending_.Clear();
+    pendingLine_ = false;
+  }
+
+  // The last line needs no line break.
+  void FinishLastLine() {
+    if (pendingLine_) JudgePending();
+  }
+
+  const ScanRequest& request_;
+  ScanObserver& observer_;
+  ScanTuning tuning_;
+  unsigned judges_;
+  std::vector<Slot> slots_;
+  platform::InputFile file_;
+  LineJudge judge_;
+  TDCP_hash* hash_ = nullptr;
+  std::unique_ptr<TDCP_hash> ownedHash_;
+  FirstLineKeeper firstLine_;
+  ScanOutcome outcome_;
+
+  // Shared with the threads, under mutex_.
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::uint64_t blocksRead_ = 0;
+  std::uint64_t nextToJudge_ = 0;
+  std::uint64_t sequenced_ = 0;
+  bool inputEnded_ = false;
+  bool aborted_ = false;
+  std::exception_ptr workerError_;
+  std::vector<std::thread> threads_;
+
+  // The reading thread's own.
+  bool checksEnded_ = false;
+  bool previousEndedAtCr_ = false;
+  std::uint64_t sequencedBytes_ = 0;
+  LineCondenser pending_;
+  bool pendingLine_ = false;
+  TRetorno fields_;
+};
+
+}  // namespace
+
+EFileChanged::EFileChanged(std::string path)
+    : Exception(Utf8ToCp1252("Arquivo alterado durante a verificação")), path_(std::move(path)) {}
+
+CheckInterrupted::CheckInterrupted() : Exception(Utf8ToCp1252("Verificação interrompida")) {}
+
+ScanOutcome ScanFile(const std::string& path, const ScanRequest& request,
+                     ScanObserver& observer) {
+  Pipeline pipeline(path, request, observer);
+  return pipeline.Run();
+}
+
+void SetScanTuning(const ScanTuning& chosen) {
+  const std::lock_guard<std::mutex> lock(tuningMutex);
+  tuning = chosen;
+}
+
+ScanTuning CurrentScanTuning() {
+  const std::lock_guard<std::mutex> lock(tuningMutex);
+  return tuning;
+}
+
+}  // namespace validador

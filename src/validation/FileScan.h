@@ -1,0 +1,88 @@
+#pragma once
+// One read of a file for everything a check needs of it: its digest, the pre-scan's
+// line count, letters and bank numbers, and the record run's first bad line. The bytes
+// are read once into a few buffers; the digest runs on its own thread, in file order,
+// while blocks of lines are judged in parallel and their findings joined in file order.
+// Memory stays the same whatever the size of the file or of its lines.
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "layout/Errors.h"
+#include "layout/UGlobal.h"
+#include "validation/LineFacts.h"
+
+namespace validador {
+
+class TComponent;
+
+struct ScanRequest {
+  RecordTypeIndex type = rtA;
+  std::string bank;           // the typed bank number (not looked at for the I file)
+  std::string algorithm;      // the digest's algorithm name; empty: no digest
+  TComponent* hashOwner = nullptr;  // owner of the digest's component
+  bool judgeRecords = true;   // run the field count and field rules too
+  bool keepFirstLine = false; // keep the first line's fields (the identification header)
+};
+
+// The first line's fields, each kept up to a generous length; a field longer than that
+// is kept cut and marked.
+struct FirstLine {
+  bool present = false;
+  std::string text;
+  std::vector<bool> fieldCut;  // by field, from 0
+};
+
+struct ScanOutcome {
+  LineFacts facts;
+  std::string digest;          // uppercase hexadecimal; empty without an algorithm
+  FirstLine firstLine;
+  std::uint64_t bytesRead = 0;
+};
+
+// What the scan tells, and asks, while it reads (on the calling thread).
+class ScanObserver {
+ public:
+  virtual ~ScanObserver() = default;
+  // After each block: bytes done, and the file's size when it was opened.
+  virtual void Progress(std::uint64_t /*done*/, std::uint64_t /*total*/) {}
+  // Between blocks: true ends the scan with CheckInterrupted.
+  virtual bool StopRequested() { return false; }
+};
+
+// The file changed while it was read: its size, time or identity at the end differ from
+// the start, or it held more or fewer bytes than its size said.
+class EFileChanged : public Exception {
+ public:
+  explicit EFileChanged(std::string path);
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// The user asked for the check to stop.
+class CheckInterrupted : public Exception {
+ public:
+  CheckInterrupted();
+};
+
+// Reads the file once and answers every question of `request`. Throws EInOutError when
+// the file cannot be opened or read, EFileChanged, CheckInterrupted, or the digest's error
+// for an unknown algorithm name.
+ScanOutcome ScanFile(const std::string& path, const ScanRequest& request,
+                     ScanObserver& observer);
+
+// Tuning, for tests and measurements: bytes per block, blocks in memory, and threads
+// judging blocks (0: one per processor).
+struct ScanTuning {
+  std::size_t blockSize = std::size_t{1} << 20;
+  std::size_t blocksInMemory = 0;  // 0: twice the judging threads, plus four
+  unsigned judgingThreads = 0;
+};
+void SetScanTuning(const ScanTuning& tuning);
+ScanTuning CurrentScanTuning();
+
+}  // namespace validador

@@ -1,0 +1,38 @@
+#pragma once
+// The checks of every line of one file: the pre-scan's bank number and type letter, and
+// the record run's field count and field rules. Shared, unchanged, by every thread that
+// judges a part of the file.
+
+#include <string>
+#include <string_view>
+
+#include "layout/UGlobal.h"
+#include "validation/LineFacts.h"
+#include "validation/SeparaCampos.h"
+#include "validation/ValidaCampos.h"
+
+namespace validador {
+
+class LineJudge {
+ public:
+  // `bank` is the typed bank number (not looked at for the identification file). Without
+  // `judgeRecords` only the pre-scan's questions are asked.
+  LineJudge(RecordTypeIndex type, std::string bank, bool judgeRecords);
+
+  // Judges the line that follows those already in `facts` and adds it to them. `fields`
+  // is the caller's room for the line's fields.
+  void Judge(std::string_view line, LineFacts& facts, TRetorno& fields) const;
+
+  RecordTypeIndex Type() const { return type_; }
+
+ private:
+  RecordTypeIndex type_;
+  char letter_;
+  bool checksBank_;
+  std::string bank_;
+  bool judgeRecords_;
+  int fieldCount_;
+  TLayoutCampos layout_;
+};
+
+}  // namespace validador

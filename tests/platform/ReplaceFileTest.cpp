@@ -1,0 +1,129 @@
+// Replacing a file whole: the new bytes or the old ones, never a mix, never a
+// temporary file left behind.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "layout/Errors.h"
+#include "platform/FileSystem.h"
+#include "platform/ReplaceFile.h"
+#include "support/TempDir.h"
+
+namespace validador::platform {
+namespace {
+
+using testsupport::ReadAll;
+using testsupport::TempDir;
+
+// The names in the folder, sorted.
+std::vector<std::string> NamesIn(const TempDir& dir) {
+  std::vector<std::string> names = DirectoryEntries(dir.Path().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Runs `body` in a child process and returns how it ended (a wait status).
+template <typename Body>
+int InChildProcess(Body body) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    body();
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return status;
+}
+
+TEST(ReplaceFile, WritesTheBytesAndReplacesTheOldFile) {
+  TempDir dir;
+  const std::string path = dir.Write("HASHV.txt", "old content that is longer\r\n");
+  ReplaceFileContents(path, "AB\r\nCD\r\n");
+  EXPECT_EQ(ReadAll(path), "AB\r\nCD\r\n");
+  ReplaceFileContents(dir.File("novo.txt"), "");
+  EXPECT_EQ(ReadAll(dir.File("novo.txt")), "");
+  EXPECT_EQ(NamesIn(dir), (std::vector<std::string>{"HASHV.txt", "novo.txt"}));
+}
+
+TEST(ReplaceFile, AFolderThatIsNotThereIsAnErrorNamingThePath) {
+  TempDir dir;
+  const std::string path = dir.File("falta/HASHV.txt");
+  try {
+    ReplaceFileContents(path, "x");
+    FAIL() << "no error";
+  } catch (const EInOutError& error) {
+    EXPECT_STREQ(error.what(), "File not found");
+    EXPECT_EQ(error.Path(), path);
+  }
+}
+
+// A size limit makes the write fail half-way: the old file stays, nothing is left over.
+TEST(ReplaceFile, AWriteCutShortLeavesTheOldFileAndNoTemporaryFile) {
+  TempDir dir;
+  const std::string path = dir.Write("HASHV.txt", "old\r\n");
+  const int status = InChildProcess([&] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    try {
+      ReplaceFileContents(path, std::string(100000, 'x'));
+    } catch (const EInOutError& error) {
+      ::_exit(error.Path() == path && std::string(error.what()) == "I/O error 27" ? 3 : 4);
+    }
+  });
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 3);
+  EXPECT_EQ(ReadAll(path), "old\r\n");
+  EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"HASHV.txt"});
+}
+
+// A process killed after writing and before the rename leaves the old file whole and
+// no temporary file: until then the new file has no name.
+TEST(ReplaceFile, AProcessKilledBeforeTheRenameLeavesNothingBehind) {
+  TempDir dir;
+  const std::string path = dir.Write("HASHV.txt", "old\r\n");
+  const int status = InChildProcess([&] {
+    SetBeforeRenameHookForTests([] { ::raise(SIGKILL); });
+    ReplaceFileContents(path, std::string(5000, 'n'));
+  });
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(ReadAll(path), "old\r\n");
+  EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"HASHV.txt"});
+}
+
+// Two writers at once: a reader only ever sees one whole content or the other.
+TEST(ReplaceFile, ConcurrentWritersLeaveOneWholeFile) {
+  TempDir dir;
+  const std::string path = dir.File("HASHV.txt");
+  const std::string first(20000, 'a');
+  const std::string second(30000, 'b');
+  ReplaceFileContents(path, first);
+  std::atomic<bool> done{false};
+  auto writer = [&](const std::string& content) {
+    for (int i = 0; i < 100; ++i) ReplaceFileContents(path, content);
+  };
+  std::thread one(writer, first), two(writer, second);
+  std::thread checker([&] {
+    while (!done) {
+      const std::string seen = ReadAll(path);
+      EXPECT_TRUE(seen == first || seen == second) << seen.size() << " bytes";
+    }
+  });
+  one.join();
+  two.join();
+  done = true;
+  checker.join();
+  const std::string last = ReadAll(path);
+  EXPECT_TRUE(last == first || last == second);
+  EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"HASHV.txt"});
+}
+
+}  // namespace
+}  // namespace validador::platform
