@@ -1,10 +1,10 @@
 #pragma once
-// The commands of validador-cli. Each takes the arguments after its own name and
-// returns the process exit status.
+// What the commands of validador-cli share: their exit statuses, the --hash option and
+// the algorithm names for usage messages.
 
 #include <string>
-#include <string_view>
-#include <vector>
+
+#include "cli/OptionParser.h"
 
 namespace validador::cli {
 
@@ -13,14 +13,6 @@ inline constexpr int kExitFindings = 1;   // hash: a file unreadable; check: an 
 inline constexpr int kExitEnded = 2;      // a command ended by an error
 inline constexpr int kExitUsage = 64;
 
-using Args = std::vector<std::string>;
-
-int RunHash(const Args& args);
-int RunSelftest(const Args& args);
-int RunCheck(const Args& args);
-int RunCheckFile(const Args& args);
-
-// Prints "validador-cli: <message>" and a hint to stderr; returns kExitUsage.
-int UsageError(std::string_view message);
+inline constexpr OptionSpec kHashOption{"--hash", "NOME", "algoritmo de hash (padrão md5)"};
 
 }  // namespace validador::cli

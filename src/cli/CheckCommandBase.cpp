@@ -1,0 +1,84 @@
+#include "cli/CheckCommandBase.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "cli/ConsoleHooks.h"
+#include "cli/ReportOutput.h"
+#include "cli/UsageError.h"
+#include "hash/Calchash.h"
+#include "layout/Cp1252.h"
+#include "layout/Errors.h"
+#include "validation/Carga.h"
+
+namespace validador::cli {
+namespace {
+
+
+// Fills the inputs of the check from the options; throws UsageError for a wrong one.
+void ApplyInputs(const ParsedArgs& parsed, bool singleFile, Carga& carga) {
+  const std::optional<std::string> caso = parsed.Value(kCaseOption.name);
+  const std::optional<std::string> banco = parsed.Value(kBankOption.name);
+  if (!singleFile && !caso) throw UsageError("falta --case");
+  if (!banco) throw UsageError("falta --bank");
+  carga.edtNrCaso = Utf8ToCp1252(caso.value_or(""));
+  carga.edtNrBanco = Utf8ToCp1252(*banco);
+  if (carga.edtNrBanco.size() > kBankNumberLength) {
+    throw UsageError("o n.º do banco tem no máximo três caracteres");
+  }
+  if (const std::optional<std::string> hash = parsed.Value(kHashOption.name)) {
+    const auto* found = std::find(kAlgorithmNames.begin(), kAlgorithmNames.end(), *hash);
+    if (found == kAlgorithmNames.end()) {
+      throw UsageError("algoritmo desconhecido: " + *hash + " (válidos: " + AlgorithmNameList() +
+                       ")");
+    }
+    carga.cbHashIndex = static_cast<int>(found - kAlgorithmNames.begin());
+    carga.cbHashText = *hash;
+  }
+}
+
+std::string FolderOf(const std::string& file) {
+  const auto parent = std::filesystem::path(file).parent_path();
+  return parent.empty() ? std::string(".") : parent.string();
+}
+
+// Runs the command on the filled-in check, then the manifest and the report asked for.
+int RunCarga(const ParsedArgs& parsed, bool singleFile, Carga& carga, ConsoleHooks& hooks) {
+  const std::optional<std::string> report = parsed.Value(kReportOption.name);
+  try {
+    const ComandoResultado result = singleFile ? carga.AbreArquivo() : carga.AbreArquivos();
+    hooks.ClearProgress();
+    std::fflush(stdout);
+    if (result != ComandoResultado::Concluido) return kExitUsage;
+    if (parsed.Flag(kManifestOption.name) || report) {
+      const std::optional<std::string> digest = carga.GeraManifesto();
+      if (digest && report) WriteReport(carga, *digest, *report);
+    }
+  } catch (const std::exception& error) {
+    hooks.ClearProgress();
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", Cp1252ToUtf8(MessageWithFullStop(error.what())).c_str());
+    return kExitEnded;
+  }
+  return carga.Log.HasErrorLine() ? kExitFindings : kExitOk;
+}
+
+}  // namespace
+
+int CheckCommandBase::Run(const ParsedArgs& parsed) const {
+  const std::string& target = parsed.positionals.front();
+  std::optional<std::string> chosenFile;
+  if (singleFile_) chosenFile = std::filesystem::absolute(target).string();
+  ConsoleHooks hooks(parsed.Flag(kStyledOption.name), chosenFile);
+  Carga carga(&hooks);
+  hooks.Attach(&carga);
+  ApplyInputs(parsed, singleFile_, carga);
+  carga.dlb1 = singleFile_ ? parsed.Value(kFolderOption.name).value_or(FolderOf(*chosenFile))
+                           : target;
+  return RunCarga(parsed, singleFile_, carga, hooks);
+}
+
+}  // namespace validador::cli

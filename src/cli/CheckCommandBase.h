@@ -1,0 +1,33 @@
+#pragma once
+// What `check` and `check-file` share: their options and the run of the check itself
+// ("Abre Arquivos" on a folder, "Abre Arquivo" on one file).
+
+#include "cli/Command.h"
+#include "cli/Commands.h"
+
+namespace validador::cli {
+
+inline constexpr OptionSpec kCaseOption{"--case", "TEXTO", "n.º do caso (obrigatório em check)"};
+inline constexpr OptionSpec kBankOption{"--bank", "TEXTO",
+                                        "n.º do banco, até três caracteres (obrigatório)"};
+inline constexpr OptionSpec kFolderOption{"--folder", "PASTA",
+                                          "pasta escolhida (check-file; padrão: a pasta do arquivo)"};
+inline constexpr OptionSpec kStyledOption{"--styled", "",
+                                          "prefixa cada linha do log com seu estilo: E, N ou -"};
+inline constexpr OptionSpec kManifestOption{"--manifest", "", "grava HASHV.txt na pasta ao final"};
+inline constexpr OptionSpec kReportOption{"--report", "SAIDA",
+                                          "grava HASHV.txt e o relatório de resultado em PDF"};
+
+class CheckCommandBase : public Command {
+ protected:
+  // `singleFile`: the positional argument is the file to check, not the folder.
+  CheckCommandBase(const Definition& definition, bool singleFile)
+      : Command(definition), singleFile_(singleFile) {}
+
+  int Run(const ParsedArgs& parsed) const override;
+
+ private:
+  bool singleFile_;
+};
+
+}  // namespace validador::cli

@@ -1,0 +1,36 @@
+// `check-file`: one chosen file, as "Abre Arquivo" checks it.
+
+#include <array>
+#include <memory>
+
+#include "cli/CheckCommandBase.h"
+#include "cli/CommandRegistry.h"
+
+namespace validador::cli {
+namespace {
+
+constexpr std::array<std::string_view, 8> kSynopsis = {
+    "ARQUIVO",       "--bank TEXTO", "[--case TEXTO]", "[--folder PASTA]",
+    "[--hash NOME]", "[--styled]",   "[--manifest]",   "[--report SAIDA.pdf]"};
+
+constexpr std::array<OptionSpec, 7> kOptions = {kCaseOption,   kBankOption,   kHashOption,
+                                                kFolderOption, kStyledOption, kManifestOption,
+                                                kReportOption};
+
+class CheckFileCommand final : public CheckCommandBase {
+ public:
+  CheckFileCommand()
+      : CheckCommandBase({.name = "check-file",
+                          .description = "Verifica um arquivo (\"Abre Arquivo\").",
+                          .synopsis = kSynopsis,
+                          .options = kOptions,
+                          .positionals = {.required = 1, .maximum = 1,
+                                          .missingMessage = "falta o ARQUIVO"}},
+                         /*singleFile=*/true) {}
+};
+
+}  // namespace
+
+std::unique_ptr<Command> MakeCheckFileCommand() { return std::make_unique<CheckFileCommand>(); }
+
+}  // namespace validador::cli

@@ -1,0 +1,15 @@
+#include "cli/UsageError.h"
+
+#include <iostream>
+
+#include "cli/Commands.h"
+
+namespace validador::cli {
+
+int ReportUsageError(std::string_view message) {
+  std::cerr << "validador-cli: " << message << "\n"
+            << "Use 'validador-cli --help' para ver o uso.\n";
+  return kExitUsage;
+}
+
+}  // namespace validador::cli

@@ -1,0 +1,19 @@
+#pragma once
+// A wrong use of validador-cli: an unknown command or option, a missing or extra
+// argument, a value the command does not accept.
+
+#include <stdexcept>
+#include <string_view>
+
+namespace validador::cli {
+
+// Thrown with the message shown after "validador-cli: ".
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Prints "validador-cli: <message>" and a hint to stderr; returns kExitUsage.
+int ReportUsageError(std::string_view message);
+
+}  // namespace validador::cli
