@@ -14,8 +14,8 @@ namespace validador::platform {
 // temporary file where the system allows it (an unnamed file until the rename).
 void ReplaceFileContents(const std::string& path, std::string_view bytes);
 
-// For tests: called after the bytes are written and flushed, just before the new file
-// takes the old one's place.
-void SetBeforeRenameHookForTests(std::function<void()> hook);
+// For tests: called once the bytes are written and flushed, before the new file gets a
+// name and takes the old one's place.
+void SetAfterWriteHookForTests(std::function<void()> hook);
 
 }  // namespace validador::platform

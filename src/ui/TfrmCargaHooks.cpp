@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "ui/MessageBoxes.h"
 #include "ui/QtTexts.h"
@@ -86,10 +88,18 @@ void TfrmCarga::ShowState() {
   ShowDigestList();
 }
 
+// The gauge holds what the engine gives it, scaled down when it outgrows the bar's range
+// (the bytes of a file of gigabytes).
 void TfrmCarga::ShowGauge() {
-  const int maximum = std::max(carga_.GaugeMax, 1);
-  if (G->maximum() != maximum) G->setRange(0, maximum);
-  G->setValue(std::clamp(carga_.GaugePos, 0, maximum));
+  constexpr std::int64_t kLargest = std::numeric_limits<int>::max();
+  std::int64_t maximum = std::max<std::int64_t>(carga_.GaugeMax, 1);
+  std::int64_t position = std::clamp<std::int64_t>(carga_.GaugePos, 0, maximum);
+  if (maximum > kLargest) {
+    position = position / (maximum / kLargest + 1);
+    maximum = maximum / (maximum / kLargest + 1);
+  }
+  if (G->maximum() != maximum) G->setRange(0, static_cast<int>(maximum));
+  G->setValue(static_cast<int>(position));
 }
 
 void TfrmCarga::ShowAlgorithm() {

@@ -5,7 +5,9 @@
 // shows this object and the command line prints it; both supply the hooks.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,13 +16,12 @@
 #include "hash/Calchash.h"
 #include "hash/TComponent.h"
 #include "layout/UGlobal.h"
+#include "validation/FileScan.h"
 #include "validation/PreScanResult.h"
 #include "validation/RunResult.h"
 #include "validation/VerificationLog.h"
 
 namespace validador {
-
-class FileDigest;
 
 // The input a notice is about.
 enum class Entrada { Caso, Banco, Algoritmo };
@@ -57,11 +58,10 @@ class CargaHooks {
 };
 
 // How an open command ended when it did not throw.
-enum class ComandoResultado { Concluido, FaltaCaso, FaltaBanco, AlgoritmoInvalido };
+enum class ComandoResultado { Concluido, FaltaCaso, FaltaBanco, AlgoritmoInvalido, Interrompido };
 
 class Carga : public TComponent, private HashNotifier {
  public:
-  static constexpr int kPumpInterval = 300;  // valid records between Progress hooks
   static constexpr int kMd5Index = 2;        // the default entry of the algorithm list
 
   explicit Carga(CargaHooks* hooks = nullptr);
@@ -78,8 +78,10 @@ class Carga : public TComponent, private HashNotifier {
   std::string FEdit;                     // the file in work
   std::string lblTotReg = "0";           // line total of the file in work
   bool lblTotRegVisible = false;         // with its caption "Total de Linhas:"
-  std::int32_t GaugeMax = 100;
-  std::int32_t GaugePos = 0;
+  // While a file is read: its size and the bytes judged; once it is judged: its lines
+  // and the valid records among them.
+  std::int64_t GaugeMax = 100;
+  std::int64_t GaugePos = 0;
   std::array<std::string, 8> Edit;       // Edit1..Edit8: declared counts of A,B,C,E,I,O,T,Y
   std::vector<std::string> Memo2;        // the hidden digest list
   VerificationLog Log;                   // redtResultado and ContadorLinhasLog
@@ -96,6 +98,8 @@ class Carga : public TComponent, private HashNotifier {
   // returns its digest; nullopt (after a notice) when the algorithm box names none
   // of the ten algorithms. Input/output errors throw.
   std::optional<std::string> GeraManifesto();
+  // Asks a running check to stop after the block it is reading; any thread may ask.
+  void RequestStop() { stopRequested_ = true; }
 
   // ---- steps (public for the shells and the tests) ----
   void EscreveLog(std::string_view text, bool errorStyle);
@@ -115,18 +119,24 @@ class Carga : public TComponent, private HashNotifier {
 
  private:
   void CannotReadFile(const std::string& path) override;
-  bool ValidaIdentificacao(const std::string& path, FileDigest& digest);
+  ScanOutcome Varre(const std::string& path, ScanRequest request);
+  ScanOutcome ReadForItsCheck(const std::string& path, RecordTypeIndex type);
+  bool ValidaIdentificacao(const FirstLine& header, const std::string& digest);
+  RunResult RelataCorrida(RecordTypeIndex type, std::int64_t lineCount, const LineFacts& facts);
+  ComandoResultado UntilStopped(const std::function<void()>& check);
+  void CheckChosenFile(const std::string& path);
   void AddToDigestList(const std::string& digest);
   void WriteErrorBlock(const std::string& message);
   void WriteFileFaultBlock(const std::string& message, const std::string& digest,
                            bool emptyLineInErrorStyle);
-  bool StopsBeforeTheRun(const PreScanResult& scan, RecordTypeIndex type, FileDigest& digest);
+  bool StopsBeforeTheRun(const PreScanResult& scan, RecordTypeIndex type, const std::string& digest);
   void WriteRunOutcome(const RunResult& run, RecordTypeIndex type, const std::string& elapsed,
                        const std::string& digest);
   std::string_view NomeTabela(RecordTypeIndex type) const;
 
   CargaHooks defaultHooks_;
   CargaHooks* hooks_;
+  std::atomic<bool> stopRequested_{false};
 };
 
 }  // namespace validador

@@ -1,5 +1,6 @@
 // The commands of the check: "Limpa Tela", "Abre Arquivos" and "Abre Arquivo".
 
+#include <functional>
 #include <string>
 
 #include "validation/Carga.h"
@@ -20,7 +21,20 @@ void Carga::LimpaTela() {
   hooks_->StateChanged();
 }
 
+// Runs the check; a stop the user asked for ends it with a line that says so, in place
+// of what the check had still to write.
+ComandoResultado Carga::UntilStopped(const std::function<void()>& check) {
+  try {
+    check();
+    return ComandoResultado::Concluido;
+  } catch (const CheckInterrupted&) {
+    EscreveLog(texts::CheckInterrupted(), true);
+    return ComandoResultado::Interrompido;
+  }
+}
+
 ComandoResultado Carga::AbreArquivos() {
+  stopRequested_ = false;
   LimpaTela();
   AplicaAlgoritmoPadrao();
   if (!AlgoritmoValido()) {
@@ -36,13 +50,14 @@ ComandoResultado Carga::AbreArquivos() {
     return ComandoResultado::FaltaBanco;
   }
   hooks_->FolderCheckStarted();
-  ProcessaArquivos();
+  const ComandoResultado result = UntilStopped([this] { ProcessaArquivos(); });
   AppendClosingLine();
   hooks_->FolderCheckFinished();
-  return ComandoResultado::Concluido;
+  return result;
 }
 
 ComandoResultado Carga::AbreArquivo() {
+  stopRequested_ = false;
   LimpaTela();
   AplicaAlgoritmoPadrao();
   if (!AlgoritmoValido()) {
@@ -61,22 +76,26 @@ ComandoResultado Carga::AbreArquivo() {
 
   FEdit = *chosen;
   hooks_->StateChanged();
-  const std::string upperPath = UpperAscii(*chosen);
+  const ComandoResultado result = UntilStopped([this, &chosen] { CheckChosenFile(*chosen); });
+  AppendClosingLine();
+  return result;
+}
+
+// The chosen file is known by the first standard name found anywhere in its upper-cased
+// path (folder names included).
+void Carga::CheckChosenFile(const std::string& path) {
+  const std::string upperPath = UpperAscii(path);
   const auto& catalogue = LayoutCatalogue::Instance();
-  bool matched = false;
   for (const RecordTypeIndex type : kProcessingOrder) {
     if (upperPath.find(UpperAscii(catalogue.NomeArquivo(type))) == std::string::npos) continue;
     if (type == rtI) {
-      ValidaIdentificacao(*chosen);
+      ValidaIdentificacao(path);
     } else {
-      ProcessaArquivo(*chosen, type);
+      ProcessaArquivo(path, type);
     }
-    matched = true;
-    break;
+    return;
   }
-  if (!matched) WriteErrorBlock(texts::NoStandardName());
-  AppendClosingLine();
-  return ComandoResultado::Concluido;
+  WriteErrorBlock(texts::NoStandardName());
 }
 
 }  // namespace validador

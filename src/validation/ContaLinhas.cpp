@@ -1,40 +1,19 @@
-// The pre-scan of a data file: line count, wrong type letters, wrong bank numbers.
-
-#include <string>
+// The pre-scan of a data file on its own: line count, wrong type letters, wrong bank
+// numbers. A file's check asks the same questions in its one read.
 
 #include "validation/Carga.h"
-#include "validation/LineReader.h"
 
 namespace validador {
-namespace {
-
-// Characters 3 to 5 of the line (fewer, or none, when it is shorter).
-std::string_view BankNumberOf(std::string_view line) {
-  return line.size() > 2 ? line.substr(2, kBankNumberLength) : std::string_view();
-}
-
-}  // namespace
 
 PreScanResult Carga::ContaLinhas(RecordTypeIndex type) {
-  PreScanResult scan;
-  LineReader reader(FEdit);
   hooks_->PreScanStarted();
-
-  const char letter = LayoutCatalogue::Instance().LetraTipo(type);
-  const bool checksBank = type != rtI;
-  std::string_view line;
-  while (reader.Next(line)) {
-    ++scan.lineCount;
-    if (checksBank && BankNumberOf(line) != edtNrBanco) {
-      scan.firstWrongBankLine = scan.lineCount;
-      break;
-    }
-    if (line.empty() || line.front() != letter) scan.lastWrongLetterLine = scan.lineCount;
-  }
-
-  reader.Close();
+  ScanRequest request;
+  request.type = type;
+  request.bank = edtNrBanco;
+  request.mode = JudgeMode::PreScan;
+  const LineFacts facts = Varre(FEdit, request).facts;
   hooks_->PreScanFinished();
-  return scan;
+  return {facts.PreScanLines(), facts.lastWrongLetter, facts.firstWrongBank};
 }
 
 }  // namespace validador

@@ -54,7 +54,7 @@ class FirstLineKeeper {
   explicit FirstLineKeeper(bool wanted) : done_(!wanted), condenser_(kFirstLineFieldCap) {}
 
   void Feed(std::string_view bytes) {
-    if (done_) return;
+    if (done_ || bytes.empty()) return;
     const std::size_t lineEnd = bytes.find(kCarriageReturn);
     Take(bytes.substr(0, lineEnd));
     if (lineEnd != std::string_view::npos) done_ = true;
@@ -101,7 +101,7 @@ class Pipeline {
         judges_(JudgingThreads(tuning_)),
         slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory : 2 * judges_ + 4),
         file_(path),
-        judge_(request.type, request.bank, request.judgeRecords),
+        judge_(request.type, request.bank, request.mode),
         firstLine_(request.keepFirstLine) {
     for (Slot& slot : slots_) slot.data = std::make_unique_for_overwrite<char[]>(tuning_.blockSize);
     if (!request.algorithm.empty()) {

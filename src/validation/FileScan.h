@@ -13,6 +13,7 @@
 #include "layout/Errors.h"
 #include "layout/UGlobal.h"
 #include "validation/LineFacts.h"
+#include "validation/LineJudge.h"
 
 namespace validador {
 
@@ -23,7 +24,7 @@ struct ScanRequest {
   std::string bank;           // the typed bank number (not looked at for the I file)
   std::string algorithm;      // the digest's algorithm name; empty: no digest
   TComponent* hashOwner = nullptr;  // owner of the digest's component
-  bool judgeRecords = true;   // run the field count and field rules too
+  JudgeMode mode = JudgeMode::PreScanAndRun;
   bool keepFirstLine = false; // keep the first line's fields (the identification header)
 };
 

@@ -10,12 +10,13 @@ std::string_view BankNumberOf(std::string_view line) {
 
 }  // namespace
 
-LineJudge::LineJudge(RecordTypeIndex type, std::string bank, bool judgeRecords)
+LineJudge::LineJudge(RecordTypeIndex type, std::string bank, JudgeMode mode)
     : type_(type),
       letter_(LayoutCatalogue::Instance().LetraTipo(type)),
       checksBank_(type != rtI),
       bank_(std::move(bank)),
-      judgeRecords_(judgeRecords),
+      preScan_(mode != JudgeMode::Run),
+      run_(mode != JudgeMode::PreScan),
       fieldCount_(LayoutCatalogue::Instance().QtdeCampos(type)),
       layout_(MontaListasLayout(type)) {}
 
@@ -24,13 +25,15 @@ LineJudge::LineJudge(RecordTypeIndex type, std::string bank, bool judgeRecords)
 // longer judged.
 void LineJudge::Judge(std::string_view line, LineFacts& facts, TRetorno& fields) const {
   ++facts.count;
-  if (facts.firstWrongBank != 0) return;
-  if (checksBank_ && BankNumberOf(line) != bank_) {
-    facts.firstWrongBank = facts.count;
-    return;
+  if (preScan_) {
+    if (facts.firstWrongBank != 0) return;
+    if (checksBank_ && BankNumberOf(line) != bank_) {
+      facts.firstWrongBank = facts.count;
+      return;
+    }
+    if (line.empty() || line.front() != letter_) facts.lastWrongLetter = facts.count;
   }
-  if (line.empty() || line.front() != letter_) facts.lastWrongLetter = facts.count;
-  if (!judgeRecords_ || facts.firstFault != 0 || facts.lastWrongLetter != 0) return;
+  if (!run_ || facts.firstFault != 0 || facts.lastWrongLetter != 0) return;
   if (SeparaCampos(line, type_, fields) != fieldCount_) {
     facts.firstFault = facts.count;
     facts.fault = RunFault::FieldCount;

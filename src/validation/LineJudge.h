@@ -3,6 +3,7 @@
 // the record run's field count and field rules. Shared, unchanged, by every thread that
 // judges a part of the file.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,11 +14,17 @@
 
 namespace validador {
 
+// Which questions are asked of each line.
+enum class JudgeMode : std::uint8_t {
+  PreScan,        // bank number and type letter only
+  Run,            // field count and field rules only, of every line
+  PreScanAndRun,  // both, the run's only while the pre-scan would let the file through
+};
+
 class LineJudge {
  public:
-  // `bank` is the typed bank number (not looked at for the identification file). Without
-  // `judgeRecords` only the pre-scan's questions are asked.
-  LineJudge(RecordTypeIndex type, std::string bank, bool judgeRecords);
+  // `bank` is the typed bank number (not looked at for the identification file).
+  LineJudge(RecordTypeIndex type, std::string bank, JudgeMode mode);
 
   // Judges the line that follows those already in `facts` and adds it to them. `fields`
   // is the caller's room for the line's fields.
@@ -30,7 +37,8 @@ class LineJudge {
   char letter_;
   bool checksBank_;
   std::string bank_;
-  bool judgeRecords_;
+  bool preScan_;
+  bool run_;
   int fieldCount_;
   TLayoutCampos layout_;
 };

@@ -34,6 +34,7 @@ const std::string& SuccessBefore();           // "Carga efetuada com sucesso: "
 const std::string& SuccessRecords();          // ", N.º de Registros: "
 
 // Commands.
+const std::string& CheckInterrupted();        // "Verificação interrompida pelo usuário"
 const std::string& NoStandardName();          // "O arquivo selecionado não possui um nome padrão!"
 const std::string& FillCase();                // "Preencha o n.º do caso!"
 const std::string& FillBank();                // "Preencha o n.º do banco!"

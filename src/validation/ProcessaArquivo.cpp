@@ -4,8 +4,8 @@
 #include <string>
 
 #include "validation/Carga.h"
+#include "layout/Cp1252.h"
 #include "validation/ElapsedTime.h"
-#include "validation/FileDigest.h"
 #include "validation/LogTexts.h"
 #include "validation/StandardFiles.h"
 
@@ -42,24 +42,24 @@ void Carga::WriteFileFaultBlock(const std::string& message, const std::string& d
 // identification file's digest was listed by its header check, so a wrong letter in it
 // does not list it again; an I file never has a bank fault and has a header line.
 bool Carga::StopsBeforeTheRun(const PreScanResult& scan, RecordTypeIndex type,
-                              FileDigest& digest) {
+                              const std::string& digest) {
   const std::string tabela(NomeTabela(type));
   switch (scan.Verdict()) {
     case PreScanVerdict::WrongLetter:
       WriteFileFaultBlock(texts::WrongLetter() + std::to_string(scan.lastWrongLetterLine) + "\t" +
                               tabela,
-                          digest.Text(this), false);
-      if (type != rtI) AddToDigestList(digest.Text(this));
+                          digest, false);
+      if (type != rtI) AddToDigestList(digest);
       return true;
     case PreScanVerdict::NoLines:
-      WriteFileFaultBlock(texts::EmptyFile() + tabela, digest.Text(this), true);
-      AddToDigestList(digest.Text(this));
+      WriteFileFaultBlock(texts::EmptyFile() + tabela, digest, true);
+      AddToDigestList(digest);
       return true;
     case PreScanVerdict::WrongBank:
       WriteFileFaultBlock(texts::WrongBank() + std::to_string(scan.firstWrongBankLine) +
                               "     " + tabela,
-                          digest.Text(this), false);
-      AddToDigestList(digest.Text(this));
+                          digest, false);
+      AddToDigestList(digest);
       return true;
     case PreScanVerdict::Ready:
       break;
@@ -83,6 +83,8 @@ void Carga::WriteRunOutcome(const RunResult& run, RecordTypeIndex type,
   EscreveLog("", false);
 }
 
+// One read of the file answers every question; the answers are then written in the
+// order the checks come in: header, pre-scan, count, records.
 bool Carga::ProcessaArquivo(const std::string& path, RecordTypeIndex type) {
   FEdit = path;
   hooks_->StateChanged();
@@ -95,21 +97,41 @@ bool Carga::ProcessaArquivo(const std::string& path, RecordTypeIndex type) {
     return false;
   }
 
-  FileDigest digest(path, cbHashText, this);
-  if (type == rtI && !ValidaIdentificacao(path, digest)) return false;
+  const ElapsedTime elapsed;
+  const ScanOutcome scan = ReadForItsCheck(path, type);
+  if (type == rtI && !ValidaIdentificacao(scan.firstLine, scan.digest)) return false;
 
   lblTotRegVisible = true;
-  const PreScanResult scan = ContaLinhas(type);
-  lblTotReg = std::to_string(scan.lineCount);
+  const PreScanResult preScan{scan.facts.PreScanLines(), scan.facts.lastWrongLetter,
+                              scan.facts.firstWrongBank};
+  lblTotReg = std::to_string(preScan.lineCount);
   hooks_->StateChanged();
-  if (StopsBeforeTheRun(scan, type, digest)) return false;
+  if (StopsBeforeTheRun(preScan, type, scan.digest)) return false;
 
-  const ElapsedTime elapsed;
-  const RunResult run = insereDadosTabelas(path, type);
-  const std::string elapsedText = elapsed.Text();
-  WriteRunOutcome(run, type, elapsedText, digest.Text(this));
-  if (type != rtI) AddToDigestList(digest.Text(this));
+  const RunResult run = RelataCorrida(type, preScan.lineCount, scan.facts);
+  WriteRunOutcome(run, type, elapsed.Text(), scan.digest);
+  if (type != rtI) AddToDigestList(scan.digest);
   return true;
+}
+
+// A file that changed while it was read is reported in the log by its table name; the
+// error then ends the command, so that no digest of it is listed.
+ScanOutcome Carga::ReadForItsCheck(const std::string& path, RecordTypeIndex type) {
+  ScanRequest request;
+  request.type = type;
+  request.bank = edtNrBanco;
+  request.algorithm = cbHashText;
+  request.keepFirstLine = type == rtI;
+  hooks_->PreScanStarted();
+  try {
+    ScanOutcome scan = Varre(path, request);
+    hooks_->PreScanFinished();
+    return scan;
+  } catch (const EFileChanged&) {
+    WriteErrorBlock(Utf8ToCp1252("Arquivo alterado durante a verificação: ") +
+                    std::string(NomeTabela(type)));
+    throw;
+  }
 }
 
 void Carga::ProcessaArquivos() {

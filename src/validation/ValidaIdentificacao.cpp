@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "layout/Cp1252.h"
+#include "layout/Errors.h"
 #include "layout/StrToInt.h"
 #include "validation/Carga.h"
-#include "validation/FileDigest.h"
-#include "validation/LineReader.h"
 #include "validation/LogTexts.h"
 #include "validation/SeparaCampos.h"
 
@@ -21,6 +21,20 @@ std::string HeaderField(std::string_view line, int k) {
   const int end = k == kHeaderFields ? static_cast<int>(line.size()) + 1
                                      : Carga::PosicaoSeparador("\t", line, k);
   return std::string(line.substr(begin, end - 1 - begin));
+}
+
+bool WasCut(const FirstLine& header, int k) {
+  return static_cast<std::size_t>(k - 1) < header.fieldCut.size() && header.fieldCut[k - 1];
+}
+
+// A declared count; a field too long to have been kept whole is no integer this check
+// will take.
+std::int32_t DeclaredCount(const FirstLine& header, int k) {
+  const std::string text = HeaderField(header.text, k);
+  if (WasCut(header, k)) {
+    throw EConvertError("'" + text + "\x85' is not a valid integer value");
+  }
+  return StrToInt(text);
 }
 
 }  // namespace
@@ -40,16 +54,19 @@ std::int32_t Carga::PosicaoSeparador(std::string_view separator, std::string_vie
 }
 
 bool Carga::ValidaIdentificacao(const std::string& path) {
-  FileDigest digest(path, cbHashText, this);
-  return ValidaIdentificacao(path, digest);
+  ScanRequest request;
+  request.type = rtI;
+  request.algorithm = cbHashText;
+  request.mode = JudgeMode::PreScan;
+  request.keepFirstLine = true;
+  const ScanOutcome scan = Varre(path, request);
+  return ValidaIdentificacao(scan.firstLine, scan.digest);
 }
 
-bool Carga::ValidaIdentificacao(const std::string& path, FileDigest& digest) {
-  LineReader reader(path);
-  std::string_view firstLine;
-  if (!reader.Next(firstLine)) firstLine = {};
-  const std::string line(firstLine);
-
+// The header's values as the file holds them. A case or bank number too long to have
+// been kept whole differs from anything typed.
+bool Carga::ValidaIdentificacao(const FirstLine& header, const std::string& digest) {
+  const std::string& line = header.text;
   TRetorno fields;
   if (SeparaCampos(line, rtI, fields) != kHeaderFields) {
     WriteErrorBlock(texts::HeaderFieldCount());
@@ -60,30 +77,28 @@ bool Carga::ValidaIdentificacao(const std::string& path, FileDigest& digest) {
   TelContato = HeaderField(line, 7);
   NomeAnalista = HeaderField(line, 6);
   for (int k = kFirstCountField; k <= kHeaderFields; ++k) {
-    Edit[k - kFirstCountField] = std::to_string(StrToInt(HeaderField(line, k)));
+    Edit[k - kFirstCountField] = std::to_string(DeclaredCount(header, k));
     hooks_->StateChanged();
   }
   NumCaso = HeaderField(line, 2);
   NumBanco = HeaderField(line, 3);
-  reader.Close();
 
   bool passed = true;
-  if (NumCaso != edtNrCaso) {
+  if (NumCaso != edtNrCaso || WasCut(header, 2)) {
     WriteErrorBlock(texts::HeaderWrongCase());
     passed = false;
   }
-  const std::string& text = digest.Text(this);
-  if (NumBanco != edtNrBanco) {
+  if (NumBanco != edtNrBanco || WasCut(header, 3)) {
     // Unlike the driver's blocks, this one has its empty line, in the error style, before
     // the asterisk line.
     EscreveLog(texts::ErrorBanner(), true);
     EscreveLog(texts::HeaderWrongBank(), true);
-    EscreveLog(text, true);
+    EscreveLog(digest, true);
     EscreveLog("", true);
     EscreveLog(texts::AsteriskLine(), true);
     passed = false;
   }
-  AddToDigestList(text);
+  AddToDigestList(digest);
   return passed;
 }
 

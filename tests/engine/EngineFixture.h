@@ -18,7 +18,7 @@ class RecordingHooks : public CargaHooks {
  public:
   void LogLineAdded(const LogLine& line) override { added.push_back(line); }
   void LogCleared() override { ++clears; }
-  void Progress() override { pumpsAt.push_back(carga->GaugePos); }
+  void Progress() override { progress.emplace_back(carga->GaugePos, carga->GaugeMax); }
   void InputNotice(const std::string& text, Entrada about) override {
     notices.push_back(Cp1252ToUtf8(text));
     noticeAbout.push_back(about);
@@ -40,7 +40,7 @@ class RecordingHooks : public CargaHooks {
   const Carga* carga = nullptr;
   std::vector<LogLine> added;
   int clears = 0;
-  std::vector<std::int32_t> pumpsAt;  // gauge position at each pump
+  std::vector<std::pair<std::int64_t, std::int64_t>> progress;  // gauge at each report
   std::vector<std::string> notices;
   std::vector<Entrada> noticeAbout;
   std::optional<std::string> chosenFile;

@@ -96,30 +96,46 @@ TEST_F(RecordRunTest, FaultInTheFirstLine) {
   EXPECT_EQ(LogOf(carga).back(), "E|E_extrato_bancario: Natureza lançamento inválida ; linha:1");
 }
 
-struct PumpCase {
+struct ProgressCase {
   int lines;
   int badLine;  // 0: none
-  std::vector<std::int32_t> pumpsAt;
+  std::size_t blockSize;
 };
 
-class PumpTest : public RecordRunTest, public ::testing::WithParamInterface<PumpCase> {};
+class ProgressTest : public RecordRunTest, public ::testing::WithParamInterface<ProgressCase> {
+ protected:
+  void TearDown() override { SetScanTuning(ScanTuning{}); }
+};
 
-TEST_P(PumpTest, PumpsAfterEvery300ValidRecords) {
+// The shell hears after every block read, the gauge going up the file's bytes to its size;
+// once the run is judged the gauge holds the valid records out of the file's lines.
+TEST_P(ProgressTest, FollowsTheBytesReadThenHoldsTheRecords) {
   const auto& c = GetParam();
   WriteE(c.lines, c.badLine);
   carga.Edit[rtE] = std::to_string(c.lines);
+  ScanTuning tuning;
+  tuning.blockSize = c.blockSize;
+  SetScanTuning(tuning);
   Run();
-  EXPECT_EQ(hooks.pumpsAt, c.pumpsAt);
+  const auto size = static_cast<std::int64_t>(testsupport::ReadAll(delivery.PathOf(rtE)).size());
+  const auto blocks = static_cast<std::size_t>((size + c.blockSize - 1) / c.blockSize);
+  ASSERT_EQ(hooks.progress.size(), blocks);
+  for (std::size_t i = 0; i < blocks; ++i) {
+    EXPECT_EQ(hooks.progress[i].first, std::min<std::int64_t>(size, (i + 1) * c.blockSize));
+    EXPECT_EQ(hooks.progress[i].second, size);
+  }
+  EXPECT_EQ(carga.GaugeMax, c.lines);
+  EXPECT_EQ(carga.GaugePos, c.badLine == 0 ? c.lines : c.badLine - 1);
   if (c.badLine != 0) {
     EXPECT_EQ(LogOf(carga).back(), "E|E_extrato_bancario: Natureza lançamento inválida ; linha:" +
                                        std::to_string(c.badLine));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, PumpTest,
-                         ::testing::Values(PumpCase{299, 0, {}}, PumpCase{300, 0, {300}},
-                                           PumpCase{301, 301, {300}}, PumpCase{300, 300, {}},
-                                           PumpCase{900, 0, {300, 600, 900}}));
+INSTANTIATE_TEST_SUITE_P(Counts, ProgressTest,
+                         ::testing::Values(ProgressCase{299, 0, 1 << 20}, ProgressCase{300, 0, 4096},
+                                           ProgressCase{301, 301, 1000}, ProgressCase{300, 300, 777},
+                                           ProgressCase{900, 0, 10000}));
 
 TEST_F(RecordRunTest, NonIntegerLineTotalIsAConversionError) {
   WriteE(1);

@@ -84,13 +84,13 @@ TEST(ReplaceFile, AWriteCutShortLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"HASHV.txt"});
 }
 
-// A process killed after writing and before the rename leaves the old file whole and
-// no temporary file: until then the new file has no name.
-TEST(ReplaceFile, AProcessKilledBeforeTheRenameLeavesNothingBehind) {
+// A process killed once the new bytes are written leaves the old file whole and no
+// temporary file: the new file has no name until just before the rename.
+TEST(ReplaceFile, AProcessKilledAfterWritingLeavesNothingBehind) {
   TempDir dir;
   const std::string path = dir.Write("HASHV.txt", "old\r\n");
   const int status = InChildProcess([&] {
-    SetBeforeRenameHookForTests([] { ::raise(SIGKILL); });
+    SetAfterWriteHookForTests([] { ::raise(SIGKILL); });
     ReplaceFileContents(path, std::string(5000, 'n'));
   });
   ASSERT_TRUE(WIFSIGNALED(status));

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 #include "UiSupport.h"
@@ -359,9 +360,10 @@ void TestComandos::windowDuringALongRun() {
     bool seen = false;
     std::vector<bool> buttonsEnabled;
     int gauge = -1;
+    int gaugeMaximum = -1;
     bool stillVisibleAfterClose = false;
   } moment;
-  // Runs at the first pause of the run, after 300 valid records of the I file.
+  // Runs at the first pause of the run, once the I file's bytes are read.
   QTimer::singleShot(0, &*window, [&] {
     moment.seen = true;
     for (QPushButton* button : {window->btnAbreTodos, window->btnAbreUm, window->btnGeraResult,
@@ -369,6 +371,7 @@ void TestComandos::windowDuringALongRun() {
       moment.buttonsEnabled.push_back(button->isEnabled());
     }
     moment.gauge = window->G->value();
+    moment.gaugeMaximum = window->G->maximum();
     Click(window->btnLimpaTela);
     window->close();
     moment.stillVisibleAfterClose = window->isVisible();
@@ -378,7 +381,9 @@ void TestComandos::windowDuringALongRun() {
 
   QVERIFY(moment.seen);
   QCOMPARE(moment.buttonsEnabled, std::vector<bool>(4, false));
-  QCOMPARE(moment.gauge, 300);
+  QCOMPARE(moment.gauge, moment.gaugeMaximum);
+  QCOMPARE(moment.gaugeMaximum,
+           static_cast<int>(QFileInfo(QDir(FolderOf(delivery)).filePath(QStringLiteral("I_IDENTIFICA_DADOS.txt"))).size()));
   QVERIFY(moment.stillVisibleAfterClose);
   // The click on "Limpa Tela" did nothing: the run went to its end.
   QCOMPARE(window->redtResultado->LinesAsShown().last(), kClosingLine);

@@ -20,7 +20,7 @@ struct SystemFailure {
 };
 
 std::mutex hookMutex;
-std::function<void()> beforeRenameHook;
+std::function<void()> afterWriteHook;
 
 std::string FolderOf(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
@@ -106,11 +106,11 @@ class TemporaryFile {
   std::string name_;
 };
 
-void RunBeforeRenameHook() {
+void RunAfterWriteHook() {
   std::function<void()> hook;
   {
     const std::lock_guard<std::mutex> lock(hookMutex);
-    hook = beforeRenameHook;
+    hook = afterWriteHook;
   }
   if (hook) hook();
 }
@@ -132,13 +132,13 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
     if (!unnamed) temporary.OpenNamed(TemporaryPath(path));
     WriteAll(temporary.Descriptor(), bytes);
     if (::fsync(temporary.Descriptor()) != 0) throw SystemFailure{errno};
+    RunAfterWriteHook();
     if (unnamed && !temporary.Name(TemporaryPath(path))) {
       temporary.OpenNamed(TemporaryPath(path));  // no way to name it: write a named one
       WriteAll(temporary.Descriptor(), bytes);
       if (::fsync(temporary.Descriptor()) != 0) throw SystemFailure{errno};
     }
     temporary.Close();
-    RunBeforeRenameHook();
     if (::rename(temporary.NameGiven().c_str(), path.c_str()) != 0) throw SystemFailure{errno};
     temporary.Release();
   } catch (const SystemFailure& failure) {
@@ -147,9 +147,9 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
   SyncFolder(folder);
 }
 
-void SetBeforeRenameHookForTests(std::function<void()> hook) {
+void SetAfterWriteHookForTests(std::function<void()> hook) {
   const std::lock_guard<std::mutex> lock(hookMutex);
-  beforeRenameHook = std::move(hook);
+  afterWriteHook = std::move(hook);
 }
 
 }  // namespace validador::platform
