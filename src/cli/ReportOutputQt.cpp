@@ -6,16 +6,14 @@
 #include <memory>
 
 #include "cli/ReportOutput.h"
-#include "layout/Cp1252.h"
 #include "layout/Errors.h"
 #include "report/Branding.h"
-#include "report/DadosDaCarga.h"
 #include "report/Relatorio.h"
+#include "resultado/DadosDaCarga.h"
+#include "resultado/QtTexts.h"
 
 namespace validador::cli {
 namespace {
-
-QString FromCp1252(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
 // Keeps the toolkit's own notes (about the session's folders and such) off the
 // checker's stderr; real failures still reach it.
@@ -37,17 +35,21 @@ void EnsureGuiApplication() {
   InitBrandingResources();
 }
 
+QStringList LinhasDoLog(const Carga& carga) {
+  QStringList linhas;
+  for (const LogLine& line : carga.Log.Lines()) linhas << FromCp1252(line.text);
+  return linhas;
+}
+
 }  // namespace
 
 void WriteReport(const Carga& carga, const std::string& manifestDigest,
                  const std::string& pdfPath) {
   EnsureGuiApplication();
-  QStringList linhasLog;
-  for (const LogLine& line : carga.Log.Lines()) linhasLog << FromCp1252(line.text);
-  const DadosResultado dados = DadosDaCarga(carga, linhasLog, manifestDigest);
+  const DadosResultado dados = DadosDaCarga(carga, LinhasDoLog(carga), manifestDigest);
   QString erro;
   if (!SalvaRelatorioPdf(dados, QString::fromStdString(pdfPath), &erro)) {
-    throw Exception(Utf8ToCp1252(erro.toStdString()));
+    throw Exception(ToCp1252(erro));
   }
 }
 
