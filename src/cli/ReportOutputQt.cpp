@@ -23,14 +23,17 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
   }
 }
 
-// The toolkit needs an application object; without a display it draws off screen.
+// The toolkit needs an application object. The command line always paints off screen,
+// whatever QT_QPA_PLATFORM names and whether or not there is a display: "-platform"
+// on the application's command line takes precedence over the environment.
 void EnsureGuiApplication() {
   if (QGuiApplication::instance() != nullptr) return;
   qInstallMessageHandler(QuietMessages);
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
+  static int argc = 3;
   static char name[] = "validador-cli";
-  static char* argv[] = {name, nullptr};
+  static char platformOption[] = "-platform";
+  static char offscreen[] = "offscreen";
+  static char* argv[] = {name, platformOption, offscreen, nullptr};
   static std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
   InitBrandingResources();
 }

@@ -7,12 +7,12 @@
 #include "support/Delivery.h"
 #include "support/RunProcess.h"
 
-#ifdef VALIDADOR_HAS_REPORT
-
 namespace {
 
 using testsupport::Delivery;
 using testsupport::RunProcess;
+
+#ifdef VALIDADOR_HAS_REPORT
 
 // The PDF's text as pdftotext lays it out.
 std::string PdfText(const std::string& pdf) {
@@ -62,6 +62,26 @@ TEST(ReportCli, ReportThatCannotBeWrittenEndsWithTwo) {
   EXPECT_TRUE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
 }
 
-}  // namespace
+// The command line paints off screen whatever platform the environment names: here one
+// that needs a display, and there is none.
+TEST(ReportCli, WritesTheReportWithADisplayPlatformNamedAndNoDisplay) {
+  testsupport::TempDir folder;
+  std::filesystem::copy(std::filesystem::path(VALIDADOR_SOURCE_DIR) / "examples/entrega-valida",
+                        folder.Path());
+  const std::string pdf = folder.File("resultado.pdf");
+  const auto result = RunProcess(
+      "/usr/bin/env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb",
+                       VALIDADOR_CLI_PATH, "check", folder.Path().string(), "--case",
+                       "2024.0042-7", "--bank", "987", "--report", pdf});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_TRUE(std::filesystem::exists(folder.File("HASHV.txt")));
+  const std::string text = PdfText(pdf);
+  EXPECT_TRUE(Contains(text, "Número de referência:")) << text;
+  EXPECT_TRUE(Contains(text, "2024.0042-7")) << text;
+  EXPECT_TRUE(Contains(text, "Fernanda Araújo Lins")) << text;
+}
 
 #endif
+
+}  // namespace
