@@ -59,6 +59,7 @@ int RunCheckCommand(const Args& args, bool singleFile) {
     std::cout << (singleFile ? kCheckFileHelp : kCheckHelp);
     return kExitOk;
   }
+  if (options->report && !ReportAvailable()) return UsageError(kReportUnavailable);
 
   std::optional<std::string> chosenFile;
   if (singleFile) chosenFile = std::filesystem::absolute(options->target).string();

@@ -46,6 +46,8 @@ QStringList LinhasDoLog(const Carga& carga) {
 
 }  // namespace
 
+bool ReportAvailable() { return true; }
+
 void WriteReport(const Carga& carga, const std::string& manifestDigest,
                  const std::string& pdfPath) {
   EnsureGuiApplication();

@@ -1,4 +1,5 @@
-// validador-cli --report: the manifest written and the result report saved as PDF.
+// validador-cli --report: the manifest written and the result report saved as PDF; in a
+// build without Qt, a usage error before anything is checked.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,10 @@ namespace {
 using testsupport::Delivery;
 using testsupport::RunProcess;
 
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
 #ifdef VALIDADOR_HAS_REPORT
 
 // The PDF's text as pdftotext lays it out.
@@ -19,10 +24,6 @@ std::string PdfText(const std::string& pdf) {
   const auto result = RunProcess("/usr/bin/pdftotext", {"-layout", pdf, "-"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
   return result.out;
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
 }
 
 TEST(ReportCli, CheckWritesTheManifestAndTheReport) {
@@ -81,6 +82,43 @@ TEST(ReportCli, WritesTheReportWithADisplayPlatformNamedAndNoDisplay) {
   EXPECT_TRUE(Contains(text, "2024.0042-7")) << text;
   EXPECT_TRUE(Contains(text, "Fernanda Araújo Lins")) << text;
 }
+
+#else
+
+struct NoReportCase {
+  const char* name;
+  bool singleFile;
+  std::vector<std::string> options;  // besides --report
+};
+
+class ReportCliWithoutQt : public ::testing::TestWithParam<NoReportCase> {};
+
+TEST_P(ReportCliWithoutQt, ReportIsAUsageErrorBeforeAnyCheck) {
+  const NoReportCase& c = GetParam();
+  Delivery delivery;
+  const std::string pdf = delivery.dir.File("resultado.pdf");
+  std::vector<std::string> args = {c.singleFile ? "check-file" : "check",
+                                   c.singleFile ? delivery.PathOf(validador::rtI)
+                                                : delivery.dir.Path().string()};
+  args.insert(args.end(), c.options.begin(), c.options.end());
+  args.insert(args.end(), {"--report", pdf});
+  const auto result = RunProcess(VALIDADOR_CLI_PATH, args);
+  EXPECT_EQ(result.exitCode, 64);
+  EXPECT_EQ(result.out, "");
+  EXPECT_TRUE(Contains(result.err, "validador-cli: --report indisponível: o programa foi "
+                                   "compilado sem o relatório (sem o Qt)\n"))
+      << result.err;
+  EXPECT_FALSE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ReportCliWithoutQt,
+    ::testing::Values(NoReportCase{"Check", false, {"--case", "2024.001", "--bank", "001"}},
+                      NoReportCase{"CheckWithManifest", false,
+                                   {"--case", "2024.001", "--bank", "001", "--manifest"}},
+                      NoReportCase{"CheckFile", true, {"--bank", "001"}}),
+    [](const ::testing::TestParamInfo<NoReportCase>& info) { return info.param.name; });
 
 #endif
 
