@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <algorithm>
 
+#include "resultado/QtTexts.h"
 #include "ui/MessageBoxes.h"
-#include "ui/QtTexts.h"
 #include "ui/TfrmCarga.h"
 
 namespace validador::ui {
