@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a normal build
-# with warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# with warnings as errors, once in a build without Qt (engine and command line only),
+# once under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,14 @@ echo "== build (warnings as errors) =="
 scripts/build.sh build -DVALIDADOR_WERROR=ON
 echo "== tests =="
 ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+echo "== build without Qt: engine, command line and their tests =="
+nogui_start=$SECONDS
+scripts/build.sh build-nogui -DVALIDADOR_WERROR=ON -DVALIDADOR_GUI=OFF \
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DVALIDADOR_BENCH=OFF
+ctest --test-dir build-nogui --output-on-failure --parallel "$jobs"
+build-nogui/src/cli/validador-cli selftest
+echo "== build and tests without Qt: $((SECONDS - nogui_start)) s =="
 
 echo "== build under AddressSanitizer + UndefinedBehaviorSanitizer =="
 scripts/build.sh build-asan -DVALIDADOR_WERROR=ON -DVALIDADOR_SANITIZE=ON \

@@ -17,7 +17,6 @@
 namespace validador::cli {
 namespace {
 
-
 // Fills the inputs of the check from the options; throws UsageError for a wrong one.
 void ApplyInputs(const ParsedArgs& parsed, bool singleFile, Carga& carga) {
   const std::optional<std::string> caso = parsed.Value(kCaseOption.name);
@@ -69,6 +68,7 @@ int RunCarga(const ParsedArgs& parsed, bool singleFile, Carga& carga, ConsoleHoo
 }  // namespace
 
 int CheckCommandBase::Run(const ParsedArgs& parsed) const {
+  if (parsed.Value(kReportOption.name) && !ReportAvailable()) throw UsageError(kReportUnavailable);
   const std::string& target = parsed.positionals.front();
   std::optional<std::string> chosenFile;
   if (singleFile_) chosenFile = std::filesystem::absolute(target).string();

@@ -1,11 +1,14 @@
-// Builds without the desktop toolkit have no report.
+// Builds without Qt have no report.
 #include "cli/ReportOutput.h"
+#include "layout/Cp1252.h"
 #include "layout/Errors.h"
 
 namespace validador::cli {
 
+bool ReportAvailable() { return false; }
+
 void WriteReport(const Carga&, const std::string&, const std::string&) {
-  throw Exception("relatório indisponível: programa compilado sem o Qt");
+  throw Exception(Utf8ToCp1252(kReportUnavailable));
 }
 
 }  // namespace validador::cli

@@ -6,16 +6,14 @@
 #include <memory>
 
 #include "cli/ReportOutput.h"
-#include "layout/Cp1252.h"
 #include "layout/Errors.h"
 #include "report/Branding.h"
-#include "report/DadosDaCarga.h"
 #include "report/Relatorio.h"
+#include "resultado/DadosDaCarga.h"
+#include "resultado/QtTexts.h"
 
 namespace validador::cli {
 namespace {
-
-QString FromCp1252(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
 // Keeps the toolkit's own notes (about the session's folders and such) off the
 // checker's stderr; real failures still reach it.
@@ -25,29 +23,38 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
   }
 }
 
-// The toolkit needs an application object; without a display it draws off screen.
+// The toolkit needs an application object. The command line always paints off screen,
+// whatever QT_QPA_PLATFORM names and whether or not there is a display: "-platform"
+// on the application's command line takes precedence over the environment.
 void EnsureGuiApplication() {
   if (QGuiApplication::instance() != nullptr) return;
   qInstallMessageHandler(QuietMessages);
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
+  static int argc = 3;
   static char name[] = "validador-cli";
-  static char* argv[] = {name, nullptr};
+  static char platformOption[] = "-platform";
+  static char offscreen[] = "offscreen";
+  static char* argv[] = {name, platformOption, offscreen, nullptr};
   static std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
   InitBrandingResources();
 }
 
+QStringList LinhasDoLog(const Carga& carga) {
+  QStringList linhas;
+  for (const LogLine& line : carga.Log.Lines()) linhas << FromCp1252(line.text);
+  return linhas;
+}
+
 }  // namespace
+
+bool ReportAvailable() { return true; }
 
 void WriteReport(const Carga& carga, const std::string& manifestDigest,
                  const std::string& pdfPath) {
   EnsureGuiApplication();
-  QStringList linhasLog;
-  for (const LogLine& line : carga.Log.Lines()) linhasLog << FromCp1252(line.text);
-  const DadosResultado dados = DadosDaCarga(carga, linhasLog, manifestDigest);
+  const DadosResultado dados = DadosDaCarga(carga, LinhasDoLog(carga), manifestDigest);
   QString erro;
   if (!SalvaRelatorioPdf(dados, QString::fromStdString(pdfPath), &erro)) {
-    throw Exception(Utf8ToCp1252(erro.toStdString()));
+    throw Exception(ToCp1252(erro));
   }
 }
 

@@ -4,7 +4,7 @@
 
 #include "layout/Errors.h"
 #include "report/Branding.h"
-#include "ui/QtTexts.h"
+#include "resultado/QtTexts.h"
 #include "validation/LogTexts.h"
 
 namespace validador::ui {

@@ -5,9 +5,9 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 
-#include "report/DadosDaCarga.h"
+#include "resultado/DadosDaCarga.h"
+#include "resultado/QtTexts.h"
 #include "ui/MessageBoxes.h"
-#include "ui/QtTexts.h"
 
 namespace validador::ui {
 

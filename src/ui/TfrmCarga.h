@@ -16,7 +16,7 @@
 #include <functional>
 #include <optional>
 
-#include "report/Relatorio.h"
+#include "preview/MostraRelatorio.h"
 #include "ui/TDirectoryListBox.h"
 #include "ui/TDriveComboBox.h"
 #include "ui/TLogBox.h"

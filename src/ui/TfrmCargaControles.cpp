@@ -5,7 +5,7 @@
 #include <QPixmap>
 
 #include "report/Branding.h"
-#include "ui/QtTexts.h"
+#include "resultado/QtTexts.h"
 #include "ui/TfrmCarga.h"
 #include "ui/WindowLook.h"
 #include "validation/LogTexts.h"

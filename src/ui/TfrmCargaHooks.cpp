@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "resultado/QtTexts.h"
 #include "ui/MessageBoxes.h"
-#include "ui/QtTexts.h"
 #include "ui/TfrmCarga.h"
 
 namespace validador::ui {

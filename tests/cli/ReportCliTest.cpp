@@ -1,4 +1,5 @@
-// validador-cli --report: the manifest written and the result report saved as PDF.
+// validador-cli --report: the manifest written and the result report saved as PDF; in a
+// build without Qt, a usage error before anything is checked.
 
 #include <gtest/gtest.h>
 
@@ -7,22 +8,22 @@
 #include "support/Delivery.h"
 #include "support/RunProcess.h"
 
-#ifdef VALIDADOR_HAS_REPORT
-
 namespace {
 
 using testsupport::Delivery;
 using testsupport::RunProcess;
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+#ifdef VALIDADOR_HAS_REPORT
 
 // The PDF's text as pdftotext lays it out.
 std::string PdfText(const std::string& pdf) {
   const auto result = RunProcess("/usr/bin/pdftotext", {"-layout", pdf, "-"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
   return result.out;
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
 }
 
 TEST(ReportCli, CheckWritesTheManifestAndTheReport) {
@@ -62,6 +63,63 @@ TEST(ReportCli, ReportThatCannotBeWrittenEndsWithTwo) {
   EXPECT_TRUE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
 }
 
-}  // namespace
+// The command line paints off screen whatever platform the environment names: here one
+// that needs a display, and there is none.
+TEST(ReportCli, WritesTheReportWithADisplayPlatformNamedAndNoDisplay) {
+  testsupport::TempDir folder;
+  std::filesystem::copy(std::filesystem::path(VALIDADOR_SOURCE_DIR) / "examples/entrega-valida",
+                        folder.Path());
+  const std::string pdf = folder.File("resultado.pdf");
+  const auto result = RunProcess(
+      "/usr/bin/env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb",
+                       VALIDADOR_CLI_PATH, "check", folder.Path().string(), "--case",
+                       "2024.0042-7", "--bank", "987", "--report", pdf});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_TRUE(std::filesystem::exists(folder.File("HASHV.txt")));
+  const std::string text = PdfText(pdf);
+  EXPECT_TRUE(Contains(text, "Número de referência:")) << text;
+  EXPECT_TRUE(Contains(text, "2024.0042-7")) << text;
+  EXPECT_TRUE(Contains(text, "Fernanda Araújo Lins")) << text;
+}
+
+#else
+
+struct NoReportCase {
+  const char* name;
+  bool singleFile;
+  std::vector<std::string> options;  // besides --report
+};
+
+class ReportCliWithoutQt : public ::testing::TestWithParam<NoReportCase> {};
+
+TEST_P(ReportCliWithoutQt, ReportIsAUsageErrorBeforeAnyCheck) {
+  const NoReportCase& c = GetParam();
+  Delivery delivery;
+  const std::string pdf = delivery.dir.File("resultado.pdf");
+  std::vector<std::string> args = {c.singleFile ? "check-file" : "check",
+                                   c.singleFile ? delivery.PathOf(validador::rtI)
+                                                : delivery.dir.Path().string()};
+  args.insert(args.end(), c.options.begin(), c.options.end());
+  args.insert(args.end(), {"--report", pdf});
+  const auto result = RunProcess(VALIDADOR_CLI_PATH, args);
+  EXPECT_EQ(result.exitCode, 64);
+  EXPECT_EQ(result.out, "");
+  EXPECT_TRUE(Contains(result.err, "validador-cli: --report indisponível: o programa foi "
+                                   "compilado sem o relatório (sem o Qt)\n"))
+      << result.err;
+  EXPECT_FALSE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ReportCliWithoutQt,
+    ::testing::Values(NoReportCase{"Check", false, {"--case", "2024.001", "--bank", "001"}},
+                      NoReportCase{"CheckWithManifest", false,
+                                   {"--case", "2024.001", "--bank", "001", "--manifest"}},
+                      NoReportCase{"CheckFile", true, {"--bank", "001"}}),
+    [](const ::testing::TestParamInfo<NoReportCase>& info) { return info.param.name; });
 
 #endif
+
+}  // namespace

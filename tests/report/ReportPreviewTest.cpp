@@ -11,10 +11,10 @@
 #include <QTimer>
 #include <functional>
 
+#include "preview/MostraRelatorio.h"
+#include "preview/ReportPreview.h"
 #include "report/ExemploResultado.h"
 #include "report/PdfReader.h"
-#include "report/Relatorio.h"
-#include "report/ReportPreview.h"
 #include "support/TempDir.h"
 
 namespace validador {

@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "UiSupport.h"
-#include "report/ReportPreview.h"
+#include "preview/ReportPreview.h"
+#include "resultado/QtTexts.h"
 #include "support/Delivery.h"
-#include "ui/QtTexts.h"
 
 using testsupport::Delivery;
 using uitest::ModalAnswerer;
@@ -101,10 +101,10 @@ void TestResultado::writesTheManifestAndShowsTheReport() {
   QCOMPARE(dados.linhasLog.last(), QStringLiteral("Conferido pelo analista"));
   QCOMPARE(dados.algoritmo, window->cbHash->itemText(algorithm));
   QCOMPARE(dados.numCaso, QStringLiteral("2024.001"));
-  QCOMPARE(dados.nomeAnalista, validador::ui::FromCp1252(window->Engine().NomeAnalista));
+  QCOMPARE(dados.nomeAnalista, validador::FromCp1252(window->Engine().NomeAnalista));
   QVERIFY(!dados.nomeAnalista.isEmpty());
-  QCOMPARE(dados.emailContato, validador::ui::FromCp1252(window->Engine().EmailContato));
-  QCOMPARE(dados.telContato, validador::ui::FromCp1252(window->Engine().TelContato));
+  QCOMPARE(dados.emailContato, validador::FromCp1252(window->Engine().EmailContato));
+  QCOMPARE(dados.telContato, validador::FromCp1252(window->Engine().TelContato));
   QVERIFY(dados.data >= dayBefore && dados.data <= QDate::currentDate());
   QVERIFY(dados.hora.isValid());
   // The window is left as it was.

@@ -9,8 +9,8 @@
 
 #include "UiSupport.h"
 #include "layout/Cp1252.h"
+#include "resultado/QtTexts.h"
 #include "support/Delivery.h"
-#include "ui/QtTexts.h"
 #include "ui/WindowLook.h"
 
 using testsupport::Delivery;
@@ -36,7 +36,7 @@ void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 QStringList EngineLines(const TfrmCarga& window) {
   QStringList lines;
-  for (const auto& line : window.Engine().Log.Lines()) lines << validador::ui::FromCp1252(line.text);
+  for (const auto& line : window.Engine().Log.Lines()) lines << validador::FromCp1252(line.text);
   return lines;
 }
 

@@ -1,4 +1,4 @@
-#include "report/ReportPreview.h"
+#include "preview/ReportPreview.h"
 
 #include <QAction>
 #include <algorithm>

@@ -1,10 +1,10 @@
-#include "ui/QtTexts.h"
+#include "resultado/QtTexts.h"
 
 #include <QFile>
 
 #include "layout/Cp1252.h"
 
-namespace validador::ui {
+namespace validador {
 
 QString FromCp1252(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)); }
 
@@ -14,4 +14,4 @@ QString FromPath(const std::string& path) { return QFile::decodeName(path.c_str(
 
 std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-}  // namespace validador::ui
+}  // namespace validador

@@ -1,0 +1,19 @@
+#pragma once
+// The report's data taken from a check: the values it keeps, the manifest digest and
+// the log's lines as the caller shows them. The window and the command line both build
+// the report's data here.
+
+#include <QStringList>
+#include <string>
+
+#include "report/DadosResultado.h"
+#include "validation/Carga.h"
+
+namespace validador {
+
+// The identification values and algorithm of `carga` and the manifest digest, all
+// Windows-1252 bytes, as Qt text; the log's lines as given; today's date and the time.
+DadosResultado DadosDaCarga(const Carga& carga, QStringList linhasLog,
+                            const std::string& manifestDigest);
+
+}  // namespace validador

@@ -1,0 +1,41 @@
+// The engine's Windows-1252 texts and paths as Qt strings, and back.
+
+#include <gtest/gtest.h>
+
+#include "resultado/QtTexts.h"
+
+namespace validador {
+namespace {
+
+struct TextCase {
+  const char* cp1252;
+  const char16_t* shown;
+};
+
+class QtTextsRoundTrip : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(QtTextsRoundTrip, ConvertsBothWays) {
+  const TextCase& c = GetParam();
+  EXPECT_EQ(FromCp1252(c.cp1252), QString::fromUtf16(c.shown));
+  EXPECT_EQ(ToCp1252(QString::fromUtf16(c.shown)), c.cp1252);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, QtTextsRoundTrip,
+    ::testing::Values(TextCase{"", u""}, TextCase{"ERRO!", u"ERRO!"},
+                      TextCase{"Fim da Verifica\xE7\xE3o", u"Fim da Verifica\u00E7\u00E3o"},
+                      TextCase{"N.\xBA de Registros", u"N.\u00BA de Registros"},
+                      TextCase{"\x80 \x96 \x93x\x94", u"\u20AC \u2013 \u201Cx\u201D"}));
+
+TEST(QtTexts, TextOutsideTheCodePageBecomesQuestionMarks) {
+  EXPECT_EQ(ToCp1252(QString::fromUtf16(u"a\u4E2Db")), "a?b");
+}
+
+TEST(QtTexts, PathsKeepTheirBytes) {
+  const std::string path = "/tmp/entrega \xC3\xA7\xC3\xA3o/I_IDENTIFICA_DADOS.txt";  // UTF-8 bytes
+  EXPECT_EQ(FromPath(path), QString::fromUtf16(u"/tmp/entrega \u00E7\u00E3o/I_IDENTIFICA_DADOS.txt"));
+  EXPECT_EQ(ToPath(FromPath(path)), path);
+}
+
+}  // namespace
+}  // namespace validador
