@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "HashTestSupport.h"
-#include "hash/ShaAcceleration.h"
+#include "hash/ShaCompressions.h"
 
 namespace validador {
 namespace {
