@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a normal build
-# with warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# with warnings as errors, once under AddressSanitizer and UndefinedBehaviorSanitizer,
+# once built with Clang. Prints each stage's wall time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,16 +10,29 @@ scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-echo "== build (warnings as errors) =="
-scripts/build.sh build -DVALIDADOR_WERROR=ON
-echo "== tests =="
-ctest --test-dir build --output-on-failure --parallel "$jobs"
+# Runs a stage (a title and a command) and prints its wall time.
+stage() {
+  local title=$1
+  shift
+  echo "== $title =="
+  local started=$SECONDS
+  "$@"
+  echo "== $title: $((SECONDS - started)) s =="
+}
 
-echo "== build under AddressSanitizer + UndefinedBehaviorSanitizer =="
-scripts/build.sh build-asan -DVALIDADOR_WERROR=ON -DVALIDADOR_SANITIZE=ON \
+stage "build (warnings as errors)" scripts/build.sh build -DVALIDADOR_WERROR=ON
+stage "tests" ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+stage "build under AddressSanitizer + UndefinedBehaviorSanitizer" \
+  scripts/build.sh build-asan -DVALIDADOR_WERROR=ON -DVALIDADOR_SANITIZE=ON \
   -DVALIDADOR_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-echo "== tests under the sanitizers =="
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+stage "tests under the sanitizers" env \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
   ctest --test-dir build-asan --output-on-failure --parallel "$jobs"
+
+stage "build with Clang (warnings as errors)" \
+  scripts/build.sh build-clang -DCMAKE_CXX_COMPILER=clang++ -DVALIDADOR_WERROR=ON \
+  -DVALIDADOR_BENCH=OFF
+stage "tests built with Clang" ctest --test-dir build-clang --output-on-failure --parallel "$jobs"
