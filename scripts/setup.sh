@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and benchmarking need.
 # Idempotent: only missing packages are installed. Works as root or through sudo.
+# Usage: scripts/setup.sh [--cross-aarch64]   (also the 64-bit ARM cross compiler
+# and qemu-user, for scripts/test-portable.sh)
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential clang cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   poppler-utils openssl
   fonts-liberation fonts-dejavu-core
   xvfb xauth
 )
+if [[ ${1:-} == --cross-aarch64 ]]; then
+  packages+=(g++-aarch64-linux-gnu qemu-user)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: once in a normal build
-# with warnings as errors, once in a build without Qt (engine and command line only),
-# once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: once in a normal build with
+# warnings as errors, once in a build without Qt (engine and command line only), once under
+# AddressSanitizer and UndefinedBehaviorSanitizer, once built with Clang. Prints each
+# stage's wall time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,25 +10,38 @@ scripts/setup.sh
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+all_started=$SECONDS
 
-echo "== build (warnings as errors) =="
-scripts/build.sh build -DVALIDADOR_WERROR=ON
-echo "== tests =="
-ctest --test-dir build --output-on-failure --parallel "$jobs"
+# Runs a stage (a title and a command) and prints its wall time.
+stage() {
+  local title=$1
+  shift
+  echo "== $title =="
+  local started=$SECONDS
+  "$@"
+  echo "== $title: $((SECONDS - started)) s =="
+}
 
-echo "== build without Qt: engine, command line and their tests =="
-nogui_start=$SECONDS
-scripts/build.sh build-nogui -DVALIDADOR_WERROR=ON -DVALIDADOR_GUI=OFF \
+stage "build (warnings as errors)" scripts/build.sh build -DVALIDADOR_WERROR=ON
+stage "tests" ctest --test-dir build --output-on-failure --parallel "$jobs"
+
+stage "build without Qt (engine, command line and their tests)" \
+  scripts/build.sh build-nogui -DVALIDADOR_WERROR=ON -DVALIDADOR_GUI=OFF \
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DVALIDADOR_BENCH=OFF
-ctest --test-dir build-nogui --output-on-failure --parallel "$jobs"
-build-nogui/src/cli/validador-cli selftest
-echo "== build and tests without Qt: $((SECONDS - nogui_start)) s =="
+stage "tests without Qt" ctest --test-dir build-nogui --output-on-failure --parallel "$jobs"
+stage "self-test without Qt" build-nogui/src/cli/validador-cli selftest
 
-echo "== build under AddressSanitizer + UndefinedBehaviorSanitizer =="
-scripts/build.sh build-asan -DVALIDADOR_WERROR=ON -DVALIDADOR_SANITIZE=ON \
+stage "build under AddressSanitizer + UndefinedBehaviorSanitizer" \
+  scripts/build.sh build-asan -DVALIDADOR_WERROR=ON -DVALIDADOR_SANITIZE=ON \
   -DVALIDADOR_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-echo "== tests under the sanitizers =="
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+stage "tests under the sanitizers" env \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
   ctest --test-dir build-asan --output-on-failure --parallel "$jobs"
+
+stage "build with Clang (warnings as errors)" \
+  scripts/build.sh build-clang -DCMAKE_CXX_COMPILER=clang++ -DVALIDADOR_WERROR=ON -DVALIDADOR_BENCH=OFF
+stage "tests of the Clang build" ctest --test-dir build-clang --output-on-failure --parallel "$jobs"
+
+echo "== all stages: $((SECONDS - all_started)) s =="

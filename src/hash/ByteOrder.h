@@ -6,14 +6,33 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(_MSC_VER) && !defined(__clang__)
+#include <stdlib.h>
+#endif
+
 namespace validador::byteorder {
 
-template <class Word>
-inline Word Swapped(Word word) {
-  if constexpr (sizeof(Word) == 4)
-    return __builtin_bswap32(word);
-  else
-    return __builtin_bswap64(word);
+// The word with its bytes in reverse order: one instruction with the compiler's
+// own byte swap, shifts and masks (which compilers also recognise) elsewhere.
+inline std::uint32_t Swapped(std::uint32_t word) {
+#if defined(__GNUC__) || defined(__clang__)
+  return __builtin_bswap32(word);
+#elif defined(_MSC_VER)
+  return _byteswap_ulong(word);
+#else
+  return (word >> 24) | ((word >> 8) & 0x0000FF00u) | ((word << 8) & 0x00FF0000u) | (word << 24);
+#endif
+}
+
+inline std::uint64_t Swapped(std::uint64_t word) {
+#if defined(__GNUC__) || defined(__clang__)
+  return __builtin_bswap64(word);
+#elif defined(_MSC_VER)
+  return _byteswap_uint64(word);
+#else
+  return (static_cast<std::uint64_t>(Swapped(static_cast<std::uint32_t>(word))) << 32) |
+         Swapped(static_cast<std::uint32_t>(word >> 32));
+#endif
 }
 
 template <class Word>

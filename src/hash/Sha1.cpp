@@ -4,7 +4,7 @@
 
 #include "hash/ByteOrder.h"
 #include "hash/SelfTestVector.h"
-#include "hash/ShaAcceleration.h"
+#include "hash/ShaCompressions.h"
 
 namespace validador {
 
@@ -136,8 +136,10 @@ void Compress(std::uint32_t (&chainState)[5], const std::uint32_t (&w)[80]) {
   chainState[4] += e;
 }
 
-void PortableCompressBlocks(std::uint32_t (&chainState)[5], const std::uint8_t* blocks,
-                            std::size_t count) {
+}  // namespace
+
+void Sha1CompressBlocksPortable(std::uint32_t (&chainState)[5], const std::uint8_t* blocks,
+                                std::size_t count) {
   std::uint32_t w[80];
   for (; count > 0; --count, blocks += 64) {
     ExpandSchedule(w, blocks);
@@ -146,15 +148,9 @@ void PortableCompressBlocks(std::uint32_t (&chainState)[5], const std::uint8_t* 
   WipeBytes(w, sizeof w);
 }
 
-}  // namespace
-
 void Sha1Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
                                 std::size_t count) {
-  if (ShaExtensionsInUse()) {
-    Sha1CompressBlocksWithExtensions(chainState, blocks, count);
-  } else {
-    PortableCompressBlocks(chainState, blocks, count);
-  }
+  ShaCompressionsInUse().sha1(chainState, blocks, count);
 }
 
 template class TDCP_blockhash<Sha1Layout>;

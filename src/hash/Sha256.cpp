@@ -4,7 +4,7 @@
 
 #include "hash/ByteOrder.h"
 #include "hash/SelfTestVector.h"
-#include "hash/ShaAcceleration.h"
+#include "hash/ShaCompressions.h"
 
 namespace validador {
 
@@ -144,8 +144,10 @@ void Compress(std::uint32_t (&chainState)[8], const std::uint32_t (&w)[64]) {
   chainState[7] += h;
 }
 
-void PortableCompressBlocks(std::uint32_t (&chainState)[8], const std::uint8_t* blocks,
-                            std::size_t count) {
+}  // namespace
+
+void Sha256CompressBlocksPortable(std::uint32_t (&chainState)[8], const std::uint8_t* blocks,
+                                  std::size_t count) {
   std::uint32_t w[64];
   for (; count > 0; --count, blocks += 64) {
     ExpandSchedule(w, blocks);
@@ -154,15 +156,9 @@ void PortableCompressBlocks(std::uint32_t (&chainState)[8], const std::uint8_t* 
   WipeBytes(w, sizeof w);
 }
 
-}  // namespace
-
-void Sha256Layout::CompressBlocks(Word (&chainState)[kChainWords],
-                                 const std::uint8_t* blocks, std::size_t count) {
-  if (ShaExtensionsInUse()) {
-    Sha256CompressBlocksWithExtensions(chainState, blocks, count);
-  } else {
-    PortableCompressBlocks(chainState, blocks, count);
-  }
+void Sha256Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                                  std::size_t count) {
+  ShaCompressionsInUse().sha256(chainState, blocks, count);
 }
 
 template class TDCP_blockhash<Sha256Layout>;

@@ -4,7 +4,7 @@
 #include "hash/ByteOrder.h"
 #include "hash/Sha512Rounds.h"
 #include "hash/SelfTestVector.h"
-#include "hash/ShaAcceleration.h"
+#include "hash/ShaCompressions.h"
 
 namespace validador {
 
@@ -45,8 +45,11 @@ class PrecomputedSchedule {
   std::uint64_t wk_[80];
 };
 
-void PortableCompressBlocks(std::uint64_t (&chainState)[8], const std::uint8_t* blocks,
-                            std::size_t count) {
+
+}  // namespace
+
+void Sha512CompressBlocksPortable(std::uint64_t (&chainState)[8], const std::uint8_t* blocks,
+                                  std::size_t count) {
   PrecomputedSchedule schedule;
   for (; count > 0; --count, blocks += 128) {
     schedule.Load(blocks);
@@ -54,15 +57,9 @@ void PortableCompressBlocks(std::uint64_t (&chainState)[8], const std::uint8_t* 
   }
 }
 
-}  // namespace
-
-void Sha512Layout::CompressBlocks(Word (&chainState)[kChainWords],
-                                 const std::uint8_t* blocks, std::size_t count) {
-  if (VectorScheduleInUse()) {
-    Sha512CompressBlocksWithVectors(chainState, blocks, count);
-  } else {
-    PortableCompressBlocks(chainState, blocks, count);
-  }
+void Sha512Layout::CompressBlocks(Word (&chainState)[kChainWords], const std::uint8_t* blocks,
+                                  std::size_t count) {
+  ShaCompressionsInUse().sha512(chainState, blocks, count);
 }
 
 template class TDCP_blockhash<Sha512Layout>;

@@ -2,13 +2,14 @@
 // The SHA-512 rounds, written out step by step, shared by the portable
 // compression and the one whose message schedule uses vector instructions.
 
-#include <bit>
 #include <cstdint>
 
 namespace validador::sha512 {
 
-// Internal to each file that includes it: the vector file compiles these for its
-// own target, and the two copies must not be merged.
+// Internal to each file that includes it: the vector file is compiled for other
+// instructions, and the two copies must not be merged. For the same reason the
+// rotate is this file's own rather than std::rotr, whose out-of-line copy (in an
+// unoptimised build) the linker could take from the vector file for both.
 namespace {
 
 constexpr std::uint64_t kRoundConstants[80] = {
@@ -54,17 +55,22 @@ constexpr std::uint64_t kRoundConstants[80] = {
     0x5FCB6FAB3AD6FAECull, 0x6C44198C4A475817ull,
 };
 
+// n is a constant from 1 to 63; compilers turn this into one rotate instruction.
+[[gnu::always_inline]] inline std::uint64_t RotateRight(std::uint64_t x, int n) {
+  return (x >> n) | (x << (64 - n));
+}
+
 [[gnu::always_inline]] inline std::uint64_t BigSigma0(std::uint64_t x) {
-  return std::rotr(x, 28) ^ std::rotr(x, 34) ^ std::rotr(x, 39);
+  return RotateRight(x, 28) ^ RotateRight(x, 34) ^ RotateRight(x, 39);
 }
 [[gnu::always_inline]] inline std::uint64_t BigSigma1(std::uint64_t x) {
-  return std::rotr(x, 14) ^ std::rotr(x, 18) ^ std::rotr(x, 41);
+  return RotateRight(x, 14) ^ RotateRight(x, 18) ^ RotateRight(x, 41);
 }
 [[gnu::always_inline]] inline std::uint64_t SmallSigma0(std::uint64_t x) {
-  return std::rotr(x, 1) ^ std::rotr(x, 8) ^ (x >> 7);
+  return RotateRight(x, 1) ^ RotateRight(x, 8) ^ (x >> 7);
 }
 inline std::uint64_t SmallSigma1(std::uint64_t x) {
-  return std::rotr(x, 19) ^ std::rotr(x, 61) ^ (x >> 6);
+  return RotateRight(x, 19) ^ RotateRight(x, 61) ^ (x >> 6);
 }
 
 // One round: d and h take their new values; the next round names the variables

@@ -1,10 +1,10 @@
 // The faster SHA compressions (SHA extensions, vector schedule) and the portable
-// ones give identical digests.
+// ones give identical digests; the table follows the processor and the switch.
 
 #include <gtest/gtest.h>
 
 #include "HashTestSupport.h"
-#include "hash/ShaAcceleration.h"
+#include "hash/ShaCompressions.h"
 
 namespace validador {
 namespace {
@@ -34,6 +34,18 @@ TEST_F(ShaPaths, SwitchTurnsTheFasterPathsOffAndOn) {
   EXPECT_EQ(ShaExtensionsInUse(), CpuHasShaExtensions());
   EXPECT_EQ(VectorScheduleInUse(), CpuHasVectorRotates());
 }
+
+#if defined(__GNUC__) && !defined(__clang__) && (defined(__x86_64__) || defined(__i386__))
+// The processor questions (cpuid, xgetbv) answer as GCC's own feature test does.
+TEST_F(ShaPaths, ProcessorQuestionsAgreeWithTheCompilersFeatureTest) {
+  __builtin_cpu_init();
+  EXPECT_EQ(CpuHasShaExtensions(),
+            __builtin_cpu_supports("sha") && __builtin_cpu_supports("sse4.1"));
+  EXPECT_EQ(CpuHasVectorRotates(),
+            __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512f") &&
+                __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2"));
+}
+#endif
 
 TEST_F(ShaPaths, Sha1PathsAgree) { ExpectBothPathsAgree<TDCP_sha1>(); }
 TEST_F(ShaPaths, Sha256PathsAgree) { ExpectBothPathsAgree<TDCP_sha256>(); }

@@ -1,22 +1,19 @@
 // SHA-512 compression whose message schedule runs in 128-bit vector registers,
 // two words at a time, while the rounds stay scalar (with BMI2 rotates). The
-// schedule keeps its last sixteen words in eight registers.
+// schedule keeps its last sixteen words in eight registers. Compiled for
+// AVX-512F, AVX-512VL, BMI1 and BMI2, the shared rounds included; everything here
+// besides the compression stays internal.
 
 #include <immintrin.h>
 
-#include <bit>
 #include <cstdint>
+#include <utility>
 
-#include "hash/ShaAcceleration.h"
-#include "hash/WipeBytes.h"
-
-// Everything from here on, the shared rounds included, is compiled for processors
-// with AVX-512VL and BMI2; it runs only where CpuHasVectorRotates().
-#pragma GCC push_options
-#pragma GCC target("avx512vl,avx512f,bmi,bmi2")
 #include "hash/Sha512Rounds.h"
+#include "hash/WipeBytes.h"
+#include "hash/x86/ShaCompressionsX86.h"
 
-namespace validador {
+namespace validador::x86 {
 
 namespace {
 
@@ -39,13 +36,9 @@ class InterleavedSchedule {
 
   // Starts the schedule of the next block: its first sixteen words.
   [[gnu::always_inline]] void Load(const std::uint8_t* block) {
-    const __m128i byteSwap = _mm_set_epi64x(0x08090A0B0C0D0E0FLL, 0x0001020304050607LL);
-#pragma GCC unroll 8
-    for (int i = 0; i < 8; ++i) {
-      x_[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)),
-                               byteSwap);
-      StorePlusConstants(2 * i, x_[i]);
-    }
+    [&]<int... i>(std::integer_sequence<int, i...>) {
+      (LoadPair<i>(block), ...);
+    }(std::make_integer_sequence<int, 8>{});
   }
   template <int t>
   [[gnu::always_inline]] std::uint64_t Word() {
@@ -54,6 +47,15 @@ class InterleavedSchedule {
   }
 
  private:
+  // Words 2i and 2i + 1 of the block.
+  template <int i>
+  [[gnu::always_inline]] void LoadPair(const std::uint8_t* block) {
+    const __m128i byteSwap = _mm_set_epi64x(0x08090A0B0C0D0E0FLL, 0x0001020304050607LL);
+    x_[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)),
+                             byteSwap);
+    StorePlusConstants(2 * i, x_[i]);
+  }
+
   // Words 2i + 16 and 2i + 17 replace words 2i and 2i + 1 in the window.
   template <int i>
   [[gnu::always_inline]] void ComputePair() {
@@ -86,6 +88,4 @@ void Sha512CompressBlocksWithVectors(std::uint64_t (&chainState)[8], const std::
   }
 }
 
-}  // namespace validador
-
-#pragma GCC pop_options
+}  // namespace validador::x86

@@ -1,16 +1,17 @@
 // SHA-256 compression with the processor's SHA extensions: two rounds per
 // instruction, the message schedule computed alongside. The chaining words live
-// in two registers, ABEF and CDGH.
+// in two registers, ABEF and CDGH. Compiled for the SHA extensions and SSE4.1;
+// everything here besides the compression stays internal.
 
 #include <immintrin.h>
 
-#include "hash/ShaAcceleration.h"
-#include "hash/ShaExtensionsLoad.h"
+#include "hash/x86/ShaCompressionsX86.h"
+#include "hash/x86/ShaExtensionsLoad.h"
 
-namespace validador {
+namespace validador::x86 {
 
-__attribute__((target("sha,sse4.1"))) void Sha256CompressBlocksWithExtensions(
-    std::uint32_t (&chainState)[8], const std::uint8_t* blocks, std::size_t count) {
+void Sha256CompressBlocksWithExtensions(std::uint32_t (&chainState)[8],
+                                        const std::uint8_t* blocks, std::size_t count) {
   // Each 32-bit word byte-swapped in place.
   const __m128i byteSwap = _mm_set_epi64x(0x0C0D0E0F08090A0BLL, 0x0405060700010203LL);
   const __m128i dcba = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chainState));
@@ -142,4 +143,4 @@ __attribute__((target("sha,sse4.1"))) void Sha256CompressBlocksWithExtensions(
   _mm_storeu_si128(reinterpret_cast<__m128i*>(chainState + 4), _mm_alignr_epi8(dchg, feba, 8));
 }
 
-}  // namespace validador
+}  // namespace validador::x86

@@ -1,15 +1,16 @@
 // SHA-1 compression with the processor's SHA extensions: four rounds per
-// instruction, the message schedule computed alongside.
+// instruction, the message schedule computed alongside. Compiled for the SHA
+// extensions and SSE4.1; everything here besides the compression stays internal.
 
 #include <immintrin.h>
 
-#include "hash/ShaAcceleration.h"
-#include "hash/ShaExtensionsLoad.h"
+#include "hash/x86/ShaCompressionsX86.h"
+#include "hash/x86/ShaExtensionsLoad.h"
 
-namespace validador {
+namespace validador::x86 {
 
-__attribute__((target("sha,sse4.1"))) void Sha1CompressBlocksWithExtensions(
-    std::uint32_t (&chainState)[5], const std::uint8_t* blocks, std::size_t count) {
+void Sha1CompressBlocksWithExtensions(std::uint32_t (&chainState)[5],
+                                      const std::uint8_t* blocks, std::size_t count) {
   // The words of a block in reverse order, each byte-swapped: w0 in the top lane.
   const __m128i byteSwap = _mm_set_epi64x(0x0001020304050607LL, 0x08090A0B0C0D0E0FLL);
   __m128i abcd =
@@ -180,4 +181,4 @@ __attribute__((target("sha,sse4.1"))) void Sha1CompressBlocksWithExtensions(
   chainState[4] = static_cast<std::uint32_t>(_mm_extract_epi32(e0, 3));
 }
 
-}  // namespace validador
+}  // namespace validador::x86
