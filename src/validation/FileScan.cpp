@@ -28,9 +28,13 @@ constexpr std::size_t kFirstLineFieldCap = 4096;
 std::mutex tuningMutex;
 ScanTuning tuning;
 
-unsigned JudgingThreads(const ScanTuning& chosen) {
+// One judging thread per processor, leaving one to the digest when there is one: the
+// digest is the one piece of work that cannot be shared out, so it must never wait for a
+// processor.
+unsigned JudgingThreads(const ScanTuning& chosen, bool digesting) {
   if (chosen.judgingThreads != 0) return chosen.judgingThreads;
-  return std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+  const unsigned processors = std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+  return digesting && processors > 1 ? processors - 1 : processors;
 }
 
 // One block of the file in memory, on its way to the digest and the judges.
@@ -98,7 +102,7 @@ class Pipeline {
       : request_(request),
         observer_(observer),
         tuning_(CurrentScanTuning()),
-        judges_(JudgingThreads(tuning_)),
+        judges_(JudgingThreads(tuning_, !request.algorithm.empty())),
         slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory : 2 * judges_ + 4),
         file_(path),
         judge_(request.type, request.bank, request.mode),
