@@ -16,6 +16,7 @@
 #include "platform/InputFile.h"
 #include "validation/BlockVerdict.h"
 #include "validation/LineCondenser.h"
+#include "validation/Utf8Sniffer.h"
 
 namespace validador {
 namespace {
@@ -108,6 +109,7 @@ class Pipeline {
         judge_(request.type, request.bank, request.mode),
         firstLine_(request.keepFirstLine) {
     for (Slot& slot : slots_) slot.data = std::make_unique_for_overwrite<char[]>(tuning_.blockSize);
+    outcome_.rows.cap = request.listing.cap;
     if (!request.algorithm.empty()) {
       hash_ = CreateKnownHashComponent(request.algorithm, request.hashOwner);
       if (request.hashOwner == nullptr) ownedHash_.reset(hash_);
@@ -134,6 +136,7 @@ class Pipeline {
       outcome_.digest = DigestText(digest, static_cast<std::size_t>(hash_->HashSize() / 8));
     }
     outcome_.firstLine = firstLine_.Result();
+    outcome_.looksUtf8 = request_.listing.wanted && utf8_.LooksUtf8();
     return std::move(outcome_);
   }
 
@@ -203,7 +206,7 @@ class Pipeline {
       }
       if (slot->judging) {
         slot->verdict = JudgeBlock(std::string_view(slot->data.get(), slot->checkSize),
-                                   slot->startsLine, slot->skipLineFeed, judge_);
+                                   slot->startsLine, slot->skipLineFeed, judge_, request_.listing);
       }
       MarkDone(*slot, &Slot::judged);
     }
@@ -275,6 +278,7 @@ class Pipeline {
     slot.skipLineFeed = previousEndedAtCr_;
     if (slot.checkSize > 0) previousEndedAtCr_ = bytes[slot.checkSize - 1] == kCarriageReturn;
     firstLine_.Feed(std::string_view(bytes, slot.checkSize));
+    if (request_.listing.wanted) utf8_.Feed(std::string_view(bytes, slot.checkSize));
   }
 
   // Waits for the oldest block to be digested and judged, and joins its findings.
@@ -307,6 +311,7 @@ class Pipeline {
       if (!verdict.hasLineEnd) return;
       JudgePending();
     }
+    outcome_.rows.Append(std::move(verdict.rows), outcome_.facts.count);
     outcome_.facts.Append(std::move(verdict.facts));
     if (!verdict.tail.empty()) {
       pending_.Append(verdict.tail);
@@ -316,7 +321,13 @@ class Pipeline {
 
   void JudgePending() {
     LineFacts line;
-    judge_.Judge(pending_.Line(), line, fields_);
+    if (request_.listing.wanted) {
+      LineRows rows;
+      judge_.JudgeAndList(pending_.Line(), line, fields_, rows);
+      outcome_.rows.Append(std::move(rows), outcome_.facts.count);
+    } else {
+      judge_.Judge(pending_.Line(), line, fields_);
+    }
     outcome_.facts.Append(std::move(line));
     pending_.Clear();
     pendingLine_ = false;
@@ -337,6 +348,7 @@ class Pipeline {
   TDCP_hash* hash_ = nullptr;
   std::unique_ptr<TDCP_hash> ownedHash_;
   FirstLineKeeper firstLine_;
+  Utf8Sniffer utf8_;
   ScanOutcome outcome_;
 
   // Shared with the threads, under mutex_.
