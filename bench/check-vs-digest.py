@@ -7,10 +7,12 @@ alone costs) and the check's peak resident memory.
 References: `openssl dgst` (MD4 through its legacy provider), `rhash --tiger`, and for
 RIPEMD-128 and HAVAL, which neither has, `validador-cli hash` on the same files.
 With --before PATH, an older validador-cli is timed beside, for a before/after table.
+With --verify, `validador-cli verify` of the checked delivery (HASHV.txt written by one check
+first) is timed in place of the check.
 
 Usage: bench/check-vs-digest.py [--build build] [--runs 3] [--size 1024]
                                [--algorithms md5,sha1,...] [--before OLD_CLI]
-                               [--work /tmp/validador-bench] [--errors FILE.jsonl]
+                               [--work /tmp/validador-bench] [--errors FILE.jsonl] [--verify]
 """
 import argparse
 import os
@@ -66,6 +68,7 @@ def main():
     parser.add_argument("--before", help="an older validador-cli to time beside")
     parser.add_argument("--errors", help="also write the error listing to this file")
     parser.add_argument("--work", default="/tmp/validador-bench")
+    parser.add_argument("--verify", action="store_true", help="time verify instead of check")
     args = parser.parse_args()
     build = pathlib.Path(args.build)
     work = pathlib.Path(args.work)
@@ -77,7 +80,9 @@ def main():
     total = sum(os.path.getsize(f) for f in files) / 2**20
     subprocess.run(["cat", *files], stdout=subprocess.DEVNULL, check=True)  # warm the cache
     print(f"delivery {total:.0f} MiB, {args.runs} alternating runs, {os.cpu_count()} processors")
-    header = "| algorithm | reference | check s | reference s | check / reference | peak RSS MiB |"
+    what = "verify" if args.verify else "check"
+    header = (f"| algorithm | reference | {what} s | reference s | {what} / reference | "
+              "peak RSS MiB |")
     if args.before:
         header += " before s | before / reference |"
     print(header)
@@ -86,13 +91,16 @@ def main():
         check = [cli, "check", str(folder), "--case", CASE, "--bank", BANK, "--hash", name]
         if args.errors:
             check += ["--errors", args.errors]
+        if args.verify:
+            subprocess.run(check + ["--manifest"], stdout=subprocess.DEVNULL, check=True)
+            check = [cli, "verify", str(folder), "--hash", name]
         ref = reference(cli, name, files)
-        before = [args.before, *check[1:9]] if args.before else None
+        before = [args.before, *check[1:9]] if args.before and not args.verify else None
         ours, theirs, old, peaks = [], [], [], []
         for _ in range(args.runs):
             seconds, peak, code = timed(check)
             if code not in (0, 1):
-                raise SystemExit(f"check exited {code}")
+                raise SystemExit(f"{what} exited {code}")
             ours.append(seconds)
             peaks.append(peak)
             theirs.append(timed(ref)[0])

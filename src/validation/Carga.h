@@ -105,6 +105,11 @@ class Carga : public TComponent, private HashNotifier {
   // returns its digest; nullopt (after a notice) when the algorithm box names none
   // of the ten algorithms. Input/output errors throw.
   std::optional<std::string> GeraManifesto();
+  // "Confere Hash": the folder's files against its HASHV.txt, with the algorithm of the box,
+  // or the one that gives the manifest's first line when the box names none; and the
+  // manifest itself against the digest printed on the report, when given. Input/output
+  // errors and a manifest line that is no digest throw.
+  ComandoResultado ConfereHash(const std::optional<std::string>& manifestDigest = std::nullopt);
   // Asks a running check to stop after the block it is reading; any thread may ask.
   void RequestStop() { stopRequested_ = true; }
 
@@ -129,6 +134,11 @@ class Carga : public TComponent, private HashNotifier {
   ScanOutcome Varre(const std::string& path, ScanRequest request);
   ScanOutcome ReadForItsCheck(const std::string& path, RecordTypeIndex type);
   ListingWanted ListingOfScan() const;
+  void AuditaManifesto(const std::string& chosenAlgorithm,
+                       const std::optional<std::string>& manifestDigest);
+  std::string AlgoritmoDoManifesto(const std::string& firstLine, const std::string& firstFile);
+  std::vector<std::string> DigestsOf(const std::vector<std::string>& paths,
+                                     const std::string& algorithm);
   void ListaArquivo(const std::string& path, RecordTypeIndex type, const ScanOutcome& scan);
   void ListaArquivoAusente(const std::string& path, RecordTypeIndex type);
   void ListaSemLog(const std::string& path, RecordTypeIndex type);
