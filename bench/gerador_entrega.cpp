@@ -1,7 +1,8 @@
-// Writes a large synthetic delivery, all valid, for the benchmarks:
-//   gerador_entrega PASTA TAMANHO_MB [BANCO] [CASO]
-// Mostly statement (E) and origin/destination (O) lines; the other files are small.
-// The same arguments always give the same bytes.
+// Writes a large synthetic delivery for the benchmarks:
+//   gerador_entrega PASTA TAMANHO_MB [BANCO] [CASO] [FALHAS_POR_CEM]
+// Mostly statement (E) and origin/destination (O) lines; the other files are small. All
+// valid, unless FALHAS_POR_CEM asks for that many statement and origin/destination lines in
+// a hundred with a bad nature of entry. The same arguments always give the same bytes.
 
 #include <cstdint>
 #include <cstdio>
@@ -44,6 +45,14 @@ const std::vector<std::string> kNames = {
     "Jos\xE9 Ant\xF4nio Gon\xE7" "alves", "Mariana Ribeiro Ara\xFAjo", "Cl\xE1udio Pe\xE7" "anha",
     "Concei\xE7\xE3o Aparecida", "Rog\xE9rio Magalh\xE3" "es", "M\xE1rcia de F\xE1tima Souza"};
 
+int faultsPerHundred = 0;
+
+// "C" or "D", or now and then (when faults are asked for) an "X" that fails its record.
+std::string Nature(Random& random) {
+  if (faultsPerHundred > 0 && random.Below(100) < faultsPerHundred) return "X";
+  return random.Below(2) == 0 ? "C" : "D";
+}
+
 std::string Date(Random& random) {
   return Digits(1 + random.Below(28), 2) + Digits(1 + random.Below(12), 2) +
          std::to_string(2015 + random.Below(10));
@@ -57,7 +66,7 @@ std::string StatementLine(Random& random, const std::string& bank, std::uint64_t
   return "E\t" + bank + "\t" + Digits(random.Below(9999), 4) + "\t" + Digits(n % 100000000, 10) +
          "\t1\t" + Digits(n, 10) + "\t" + kHistories[random.Below(kHistories.size())] + "\t" +
          Date(random) + "\t" + Digits(n, 12) + "\t" + Amount(random) + "\t" +
-         (random.Below(2) == 0 ? "C" : "D") + "\r\n";
+         Nature(random) + "\r\n";
 }
 
 std::string OriginLine(Random& random, const std::string& bank, std::uint64_t n) {
@@ -65,8 +74,7 @@ std::string OriginLine(Random& random, const std::string& bank, std::uint64_t n)
          "\t1\t" + Digits(n, 10) + "\t" + Digits(random.Next() % 100000000000ULL, 11) + "\t" +
          kNames[random.Below(kNames.size())] + "\t\t\t\t\t" + Digits(random.Below(999), 3) + "\t" +
          Digits(random.Below(9999), 4) + "\t" + Digits(random.Next() % 10000000, 9) + "\t" +
-         Digits(n, 8) + "\t" + Amount(random) + "\t" + (random.Below(2) == 0 ? "C" : "D") +
-         "\tTED\r\n";
+         Digits(n, 8) + "\t" + Amount(random) + "\t" + Nature(random) + "\tTED\r\n";
 }
 
 std::string HolderLine(char letter, Random& random, const std::string& bank, std::uint64_t n) {
@@ -116,13 +124,14 @@ std::uint64_t WriteFile(const std::filesystem::path& path, std::uint64_t lines, 
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "uso: %s PASTA TAMANHO_MB [BANCO] [CASO]\n", argv[0]);
+    std::fprintf(stderr, "uso: %s PASTA TAMANHO_MB [BANCO] [CASO] [FALHAS_POR_CEM]\n", argv[0]);
     return 64;
   }
   const std::filesystem::path folder = argv[1];
   const double megabytes = std::atof(argv[2]);
   const std::string bank = argc > 3 ? argv[3] : "987";
   const std::string caso = argc > 4 ? argv[4] : "2024.0042-7";
+  faultsPerHundred = argc > 5 ? std::atoi(argv[5]) : 0;
   std::filesystem::create_directories(folder);
 
   // About 90 bytes per E line and 115 per O line: 60% and 37% of the size.

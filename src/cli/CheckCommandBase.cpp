@@ -12,7 +12,10 @@
 #include "hash/Calchash.h"
 #include "layout/Cp1252.h"
 #include "layout/Errors.h"
+#include "layout/StrToInt.h"
+#include "platform/ReplaceFile.h"
 #include "validation/Carga.h"
+#include "validation/ListingText.h"
 
 namespace validador::cli {
 namespace {
@@ -39,13 +42,44 @@ void ApplyInputs(const ParsedArgs& parsed, bool singleFile, Carga& carga) {
   }
 }
 
+// The listing asked for: its file, format and cap; a wrong name or cap is a usage error.
+struct ListingRequest {
+  std::string path;
+  ListingFormat format = ListingFormat::Csv;
+  std::int64_t maxErrors = ErrorListing::kDefaultMaxErrors;
+};
+
+std::optional<ListingRequest> ListingRequestOf(const ParsedArgs& parsed) {
+  const std::optional<std::string> path = parsed.Value(kErrorsOption.name);
+  const std::optional<std::string> cap = parsed.Value(kMaxErrorsOption.name);
+  if (!path) {
+    if (cap) throw UsageError("--max-errors pede --errors");
+    return std::nullopt;
+  }
+  ListingRequest request;
+  request.path = *path;
+  const std::optional<ListingFormat> format = ListingFormatOf(*path);
+  if (!format) throw UsageError("--errors pede um arquivo .csv ou .jsonl: " + *path);
+  request.format = *format;
+  if (cap) {
+    std::int32_t value = -1;
+    if (!TryStrToInt(*cap, value) || value < 0 || cap->find_first_not_of("0123456789") != std::string::npos) {
+      throw UsageError("--max-errors pede um número inteiro de 0 em diante: " + *cap);
+    }
+    request.maxErrors = value;
+  }
+  return request;
+}
+
 std::string FolderOf(const std::string& file) {
   const auto parent = std::filesystem::path(file).parent_path();
   return parent.empty() ? std::string(".") : parent.string();
 }
 
 // Runs the command on the filled-in check, then the manifest and the report asked for.
-int RunCarga(const ParsedArgs& parsed, bool singleFile, Carga& carga, ConsoleHooks& hooks) {
+// The listing is written last, whole or not at all, and only when nothing ended the command.
+int RunCarga(const ParsedArgs& parsed, bool singleFile, Carga& carga, ConsoleHooks& hooks,
+             const std::optional<ListingRequest>& listing) {
   const std::optional<std::string> report = parsed.Value(kReportOption.name);
   try {
     const ComandoResultado result = singleFile ? carga.AbreArquivo() : carga.AbreArquivos();
@@ -56,6 +90,7 @@ int RunCarga(const ParsedArgs& parsed, bool singleFile, Carga& carga, ConsoleHoo
       const std::optional<std::string> digest = carga.GeraManifesto();
       if (digest && report) WriteReport(carga, *digest, *report);
     }
+    if (listing) platform::ReplaceFileContents(listing->path, ListingAs(listing->format, carga.Listagem));
   } catch (const std::exception& error) {
     hooks.ClearProgress();
     std::fflush(stdout);
@@ -76,9 +111,11 @@ int CheckCommandBase::Run(const ParsedArgs& parsed) const {
   Carga carga(&hooks);
   hooks.Attach(&carga);
   ApplyInputs(parsed, singleFile_, carga);
+  const std::optional<ListingRequest> listing = ListingRequestOf(parsed);
+  if (listing) carga.ListagemPedida = listing->maxErrors;
   carga.dlb1 = singleFile_ ? parsed.Value(kFolderOption.name).value_or(FolderOf(*chosenFile))
                            : target;
-  return RunCarga(parsed, singleFile_, carga, hooks);
+  return RunCarga(parsed, singleFile_, carga, hooks, listing);
 }
 
 }  // namespace validador::cli

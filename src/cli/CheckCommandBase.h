@@ -17,6 +17,10 @@ inline constexpr OptionSpec kStyledOption{"--styled", "",
 inline constexpr OptionSpec kManifestOption{"--manifest", "", "grava HASHV.txt na pasta ao final"};
 inline constexpr OptionSpec kReportOption{"--report", "SAIDA",
                                           "grava HASHV.txt e o relatório de resultado em PDF"};
+inline constexpr OptionSpec kErrorsOption{
+    "--errors", "ARQUIVO", "grava a lista de todos os erros (.csv ou .jsonl) ao final"};
+inline constexpr OptionSpec kMaxErrorsOption{
+    "--max-errors", "N", "erros listados por arquivo (padrão 1000; 0: todos)"};
 
 class CheckCommandBase : public Command {
  protected:

@@ -9,12 +9,12 @@
 namespace validador::cli {
 namespace {
 
-constexpr std::array<std::string_view, 7> kSynopsis = {
+constexpr std::array<std::string_view, 8> kSynopsis = {
     "PASTA",      "--case TEXTO", "--bank TEXTO",        "[--hash NOME]",
-    "[--styled]", "[--manifest]", "[--report SAIDA.pdf]"};
+    "[--styled]", "[--manifest]", "[--report SAIDA.pdf]", "[--errors ARQUIVO [--max-errors N]]"};
 
-constexpr std::array<OptionSpec, 6> kOptions = {kCaseOption,   kBankOption,     kHashOption,
-                                                kStyledOption, kManifestOption, kReportOption};
+constexpr std::array<OptionSpec, 8> kOptions = {kCaseOption,   kBankOption,     kHashOption,
+                                                kStyledOption, kManifestOption, kReportOption, kErrorsOption, kMaxErrorsOption};
 
 class CheckCommand final : public CheckCommandBase {
  public:

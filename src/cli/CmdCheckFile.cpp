@@ -9,13 +9,13 @@
 namespace validador::cli {
 namespace {
 
-constexpr std::array<std::string_view, 8> kSynopsis = {
+constexpr std::array<std::string_view, 9> kSynopsis = {
     "ARQUIVO",       "--bank TEXTO", "[--case TEXTO]", "[--folder PASTA]",
-    "[--hash NOME]", "[--styled]",   "[--manifest]",   "[--report SAIDA.pdf]"};
+    "[--hash NOME]", "[--styled]",   "[--manifest]",   "[--report SAIDA.pdf]", "[--errors ARQUIVO [--max-errors N]]"};
 
-constexpr std::array<OptionSpec, 7> kOptions = {kCaseOption,   kBankOption,   kHashOption,
+constexpr std::array<OptionSpec, 9> kOptions = {kCaseOption,   kBankOption,   kHashOption,
                                                 kFolderOption, kStyledOption, kManifestOption,
-                                                kReportOption};
+                                                kReportOption, kErrorsOption, kMaxErrorsOption};
 
 class CheckFileCommand final : public CheckCommandBase {
  public:

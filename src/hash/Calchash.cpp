@@ -70,6 +70,11 @@ const TDCP_hashclass* HashClassByName(std::string_view algorithmName) {
   return nullptr;
 }
 
+std::size_t DigestTextLength(std::string_view algorithmName) {
+  const TDCP_hashclass* hashClass = HashClassByName(algorithmName);
+  return hashClass == nullptr ? 0 : static_cast<std::size_t>(hashClass->GetHashSize()) / 4;
+}
+
 bool IsAlgorithmName(std::string_view name) { return HashClassByName(name) != nullptr; }
 
 TDCP_hash* CreateHashComponent(std::string_view algorithmName, TComponent* owner) {
@@ -93,6 +98,12 @@ std::string DigestOfBytes(std::string_view bytes, std::string_view algorithmName
   std::uint8_t digest[64];
   hash->Final(digest);
   return DigestText(digest, static_cast<std::size_t>(hash->HashSize() / 8));
+}
+
+std::string DigestOfFile(const std::string& path, std::string_view algorithmName) {
+  const std::unique_ptr<TDCP_hash> hash(CreateKnownHashComponent(algorithmName, nullptr));
+  TFileStream stream(path);
+  return DigestOfStream(*hash, stream);
 }
 
 std::string Calchash(const std::string& fileName, std::string_view algorithmName, TComponent* owner,

@@ -2,6 +2,7 @@
 // The digest of one whole file by algorithm name, as uppercase hexadecimal text.
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ inline constexpr std::array<std::string_view, 10> kAlgorithmNames = {
 
 // The ten names joined by ", ", for messages.
 std::string AlgorithmNameList();
+
+// The length of the algorithm's digest text (two characters a byte); 0 for no such name.
+std::size_t DigestTextLength(std::string_view algorithmName);
 
 // True for exactly one of the ten names (case-sensitive, no blanks).
 bool IsAlgorithmName(std::string_view name);
@@ -43,6 +47,10 @@ TDCP_hash* CreateKnownHashComponent(std::string_view algorithmName, TComponent* 
 // The digest of bytes in memory, as Calchash gives it for a file holding them. A name
 // that is none of the ten throws validador::Exception.
 std::string DigestOfBytes(std::string_view bytes, std::string_view algorithmName);
+
+// The digest of a whole file, read to its end. Any failure to open or read it throws
+// EInOutError naming the file; a name that is none of the ten throws validador::Exception.
+std::string DigestOfFile(const std::string& path, std::string_view algorithmName);
 
 // The digest of the file's bytes. When the file cannot be opened (missing, not a
 // regular file, no access) the notifier is told once and the result is "". A name

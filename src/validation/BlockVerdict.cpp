@@ -32,8 +32,9 @@ void DropLineEnd(std::string_view& bytes, std::size_t lineEnd) {
 }  // namespace
 
 BlockVerdict JudgeBlock(std::string_view bytes, bool startsLine, bool skipLineFeed,
-                        const LineJudge& judge) {
+                        const LineJudge& judge, ListingWanted listing) {
   BlockVerdict verdict;
+  verdict.rows.cap = listing.cap;
   verdict.startsLine = startsLine;
   if (skipLineFeed && !bytes.empty() && bytes.front() == kLineFeed) bytes.remove_prefix(1);
   if (!startsLine) {
@@ -46,7 +47,11 @@ BlockVerdict JudgeBlock(std::string_view bytes, bool startsLine, bool skipLineFe
   TRetorno fields;
   for (std::size_t lineEnd; (lineEnd = NextLineEnd(bytes)) != std::string_view::npos;) {
     verdict.hasLineEnd = true;
-    judge.Judge(bytes.substr(0, lineEnd), verdict.facts, fields);
+    if (listing.wanted) {
+      judge.JudgeAndList(bytes.substr(0, lineEnd), verdict.facts, fields, verdict.rows);
+    } else {
+      judge.Judge(bytes.substr(0, lineEnd), verdict.facts, fields);
+    }
     DropLineEnd(bytes, lineEnd);
   }
   verdict.tail = Condensed(bytes);

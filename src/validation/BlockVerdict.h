@@ -7,6 +7,7 @@
 
 #include "validation/LineFacts.h"
 #include "validation/LineJudge.h"
+#include "validation/LineRows.h"
 
 namespace validador {
 
@@ -22,11 +23,19 @@ struct BlockVerdict {
   std::string tail;
   // The lines that begin and end inside the block, in order.
   LineFacts facts;
+  // Their rows of the error listing, when one is asked for.
+  LineRows rows;
+};
+
+// Whether the error listing is wanted, and how many rows a block keeps at most (-1: all).
+struct ListingWanted {
+  bool wanted = false;
+  std::int64_t cap = -1;
 };
 
 // Judges the bytes of one block. `startsLine` as above; `skipLineFeed` when the block
 // before ended at a CR, whose line feed may open this one.
 BlockVerdict JudgeBlock(std::string_view bytes, bool startsLine, bool skipLineFeed,
-                        const LineJudge& judge);
+                        const LineJudge& judge, ListingWanted listing = {});
 
 }  // namespace validador

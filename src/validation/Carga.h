@@ -16,6 +16,7 @@
 #include "hash/Calchash.h"
 #include "hash/TComponent.h"
 #include "layout/UGlobal.h"
+#include "validation/ErrorListing.h"
 #include "validation/FileScan.h"
 #include "validation/PreScanResult.h"
 #include "validation/RunResult.h"
@@ -86,6 +87,12 @@ class Carga : public TComponent, private HashNotifier {
   std::vector<std::string> Memo2;        // the hidden digest list
   VerificationLog Log;                   // redtResultado and ContadorLinhasLog
 
+  // ---- the error listing beside the log ----
+  // Set by the shell: the commands then list every fault of the files they check, keeping
+  // this many rows a file (0: all). Unset: no listing.
+  std::optional<std::int64_t> ListagemPedida;
+  ErrorListing Listagem;  // the last command's, emptied by "Limpa Tela"
+
   // ---- identification values and the chosen folder ----
   std::string NumCaso, NumBanco, NomeAnalista, TelContato, EmailContato;
   std::string PastaSelecionada;
@@ -98,6 +105,11 @@ class Carga : public TComponent, private HashNotifier {
   // returns its digest; nullopt (after a notice) when the algorithm box names none
   // of the ten algorithms. Input/output errors throw.
   std::optional<std::string> GeraManifesto();
+  // "Confere Hash": the folder's files against its HASHV.txt, with the algorithm of the box,
+  // or the one that gives the manifest's first line when the box names none; and the
+  // manifest itself against the digest printed on the report, when given. Input/output
+  // errors and a manifest line that is no digest throw.
+  ComandoResultado ConfereHash(const std::optional<std::string>& manifestDigest = std::nullopt);
   // Asks a running check to stop after the block it is reading; any thread may ask.
   void RequestStop() { stopRequested_ = true; }
 
@@ -121,6 +133,15 @@ class Carga : public TComponent, private HashNotifier {
   void CannotReadFile(const std::string& path) override;
   ScanOutcome Varre(const std::string& path, ScanRequest request);
   ScanOutcome ReadForItsCheck(const std::string& path, RecordTypeIndex type);
+  ListingWanted ListingOfScan() const;
+  void AuditaManifesto(const std::string& chosenAlgorithm,
+                       const std::optional<std::string>& manifestDigest);
+  std::string AlgoritmoDoManifesto(const std::string& firstLine, const std::string& firstFile);
+  std::vector<std::string> DigestsOf(const std::vector<std::string>& paths,
+                                     const std::string& algorithm);
+  void ListaArquivo(const std::string& path, RecordTypeIndex type, const ScanOutcome& scan);
+  void ListaArquivoAusente(const std::string& path, RecordTypeIndex type);
+  void ListaSemLog(const std::string& path, RecordTypeIndex type);
   bool ValidaIdentificacao(const FirstLine& header, const std::string& digest);
   RunResult RelataCorrida(RecordTypeIndex type, std::int64_t lineCount, const LineFacts& facts);
   ComandoResultado UntilStopped(const std::function<void()>& check);

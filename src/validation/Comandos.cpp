@@ -11,6 +11,7 @@ namespace validador {
 
 void Carga::LimpaTela() {
   Log.Clear();
+  Listagem = ErrorListing(ListagemPedida.value_or(ErrorListing::kDefaultMaxErrors));
   hooks_->LogCleared();
   Memo2.clear();
   for (auto& box : Edit) box.clear();

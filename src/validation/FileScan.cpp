@@ -16,6 +16,7 @@
 #include "platform/InputFile.h"
 #include "validation/BlockVerdict.h"
 #include "validation/LineCondenser.h"
+#include "validation/Utf8Sniffer.h"
 
 namespace validador {
 namespace {
@@ -28,9 +29,13 @@ constexpr std::size_t kFirstLineFieldCap = 4096;
 std::mutex tuningMutex;
 ScanTuning tuning;
 
-unsigned JudgingThreads(const ScanTuning& chosen) {
+// One judging thread per processor, leaving one to the digest when there is one: the
+// digest is the one piece of work that cannot be shared out, so it must never wait for a
+// processor.
+unsigned JudgingThreads(const ScanTuning& chosen, bool digesting) {
   if (chosen.judgingThreads != 0) return chosen.judgingThreads;
-  return std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+  const unsigned processors = std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+  return digesting && processors > 1 ? processors - 1 : processors;
 }
 
 // One block of the file in memory, on its way to the digest and the judges.
@@ -98,12 +103,13 @@ class Pipeline {
       : request_(request),
         observer_(observer),
         tuning_(CurrentScanTuning()),
-        judges_(JudgingThreads(tuning_)),
+        judges_(JudgingThreads(tuning_, !request.algorithm.empty())),
         slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory : 2 * judges_ + 4),
         file_(path),
         judge_(request.type, request.bank, request.mode),
         firstLine_(request.keepFirstLine) {
     for (Slot& slot : slots_) slot.data = std::make_unique_for_overwrite<char[]>(tuning_.blockSize);
+    outcome_.rows.cap = request.listing.cap;
     if (!request.algorithm.empty()) {
       hash_ = CreateKnownHashComponent(request.algorithm, request.hashOwner);
       if (request.hashOwner == nullptr) ownedHash_.reset(hash_);
@@ -130,6 +136,7 @@ class Pipeline {
       outcome_.digest = DigestText(digest, static_cast<std::size_t>(hash_->HashSize() / 8));
     }
     outcome_.firstLine = firstLine_.Result();
+    outcome_.looksUtf8 = request_.listing.wanted && utf8_.LooksUtf8();
     return std::move(outcome_);
   }
 
@@ -199,7 +206,7 @@ class Pipeline {
       }
       if (slot->judging) {
         slot->verdict = JudgeBlock(std::string_view(slot->data.get(), slot->checkSize),
-                                   slot->startsLine, slot->skipLineFeed, judge_);
+                                   slot->startsLine, slot->skipLineFeed, judge_, request_.listing);
       }
       MarkDone(*slot, &Slot::judged);
     }
@@ -271,6 +278,7 @@ class Pipeline {
     slot.skipLineFeed = previousEndedAtCr_;
     if (slot.checkSize > 0) previousEndedAtCr_ = bytes[slot.checkSize - 1] == kCarriageReturn;
     firstLine_.Feed(std::string_view(bytes, slot.checkSize));
+    if (request_.listing.wanted) utf8_.Feed(std::string_view(bytes, slot.checkSize));
   }
 
   // Waits for the oldest block to be digested and judged, and joins its findings.
@@ -303,6 +311,7 @@ class Pipeline {
       if (!verdict.hasLineEnd) return;
       JudgePending();
     }
+    outcome_.rows.Append(std::move(verdict.rows), outcome_.facts.count);
     outcome_.facts.Append(std::move(verdict.facts));
     if (!verdict.tail.empty()) {
       pending_.Append(verdict.tail);
@@ -312,7 +321,13 @@ class Pipeline {
 
   void JudgePending() {
     LineFacts line;
-    judge_.Judge(pending_.Line(), line, fields_);
+    if (request_.listing.wanted) {
+      LineRows rows;
+      judge_.JudgeAndList(pending_.Line(), line, fields_, rows);
+      outcome_.rows.Append(std::move(rows), outcome_.facts.count);
+    } else {
+      judge_.Judge(pending_.Line(), line, fields_);
+    }
     outcome_.facts.Append(std::move(line));
     pending_.Clear();
     pendingLine_ = false;
@@ -333,6 +348,7 @@ class Pipeline {
   TDCP_hash* hash_ = nullptr;
   std::unique_ptr<TDCP_hash> ownedHash_;
   FirstLineKeeper firstLine_;
+  Utf8Sniffer utf8_;
   ScanOutcome outcome_;
 
   // Shared with the threads, under mutex_.

@@ -12,8 +12,10 @@
 
 #include "layout/Errors.h"
 #include "layout/UGlobal.h"
+#include "validation/BlockVerdict.h"
 #include "validation/LineFacts.h"
 #include "validation/LineJudge.h"
+#include "validation/LineRows.h"
 
 namespace validador {
 
@@ -26,6 +28,7 @@ struct ScanRequest {
   TComponent* hashOwner = nullptr;  // owner of the digest's component
   JudgeMode mode = JudgeMode::PreScanAndRun;
   bool keepFirstLine = false; // keep the first line's fields (the identification header)
+  ListingWanted listing;      // also the error listing's rows of every line
 };
 
 // The first line's fields, each kept up to a generous length; a field longer than that
@@ -38,6 +41,8 @@ struct FirstLine {
 
 struct ScanOutcome {
   LineFacts facts;
+  LineRows rows;               // with the listing: line numbers of the file, no line texts yet
+  bool looksUtf8 = false;      // with the listing: the file seems written in UTF-8
   std::string digest;          // uppercase hexadecimal; empty without an algorithm
   FirstLine firstLine;
   std::uint64_t bytesRead = 0;

@@ -46,3 +46,60 @@ void LineJudge::Judge(std::string_view line, LineFacts& facts, TRetorno& fields)
 }
 
 }  // namespace validador
+
+namespace validador {
+
+// Each question is asked once; the answers feed both the facts, as Judge gathers them, and
+// the listing's stages.
+void LineJudge::JudgeAndList(std::string_view line, LineFacts& facts, TRetorno& fields,
+                             LineRows& rows) const {
+  const std::int64_t number = ++facts.count;
+  const bool bankRight = !checksBank_ || BankNumberOf(line) == bank_;
+  const bool letterRight = !line.empty() && line.front() == letter_;
+  const bool countRight = SeparaCampos(line, type_, fields) == fieldCount_;
+  std::string message;
+  const bool recordRight = countRight && ValidaRegistro(fields, layout_, message);
+
+  const bool preScanStopped = preScan_ && facts.firstWrongBank != 0;
+  if (preScan_ && !preScanStopped) {
+    if (!bankRight) facts.firstWrongBank = number;
+    else if (!letterRight) facts.lastWrongLetter = number;
+  }
+  const bool runLooks = run_ && !preScanStopped && facts.firstWrongBank == 0 &&
+                        facts.firstFault == 0 && facts.lastWrongLetter == 0;
+  if (runLooks && !recordRight) {
+    facts.firstFault = number;
+    facts.fault = countRight ? RunFault::Record : RunFault::FieldCount;
+    facts.MensagemErro = std::move(message);
+  }
+
+  if (bankRight && letterRight && recordRight) return;
+  ++rows.linesWithError;
+  ListingRow row;
+  row.linha = number;
+  if (!bankRight || !letterRight || !countRight) {
+    row.regra = !bankRight ? Regra::Banco : !letterRight ? Regra::Letra : Regra::Campos;
+    rows.Add(std::move(row));
+    return;
+  }
+  ListFields(fields, number, rows);
+}
+
+void LineJudge::ListFields(const TRetorno& fields, std::int64_t line, LineRows& rows) const {
+  std::string message;
+  for (std::size_t i = 0; i < layout_.plan.size(); ++i) {
+    ValidaCampo(fields[i], i, layout_, message);
+    if (message.empty()) continue;
+    ListingRow row;
+    row.linha = line;
+    row.regra = Regra::Campo;
+    row.coluna = static_cast<int>(i) + 1;
+    const std::string& name = layout_.NomesCampos[i];
+    row.campo = !name.empty() && name.front() == ' ' ? name.substr(1) : name;
+    row.mensagem = std::move(message);
+    GuardaValor(row, fields[i]);
+    rows.Add(std::move(row));
+  }
+}
+
+}  // namespace validador

@@ -9,6 +9,7 @@
 
 #include "layout/UGlobal.h"
 #include "validation/LineFacts.h"
+#include "validation/LineRows.h"
 #include "validation/SeparaCampos.h"
 #include "validation/ValidaCampos.h"
 
@@ -30,6 +31,12 @@ class LineJudge {
   // is the caller's room for the line's fields.
   void Judge(std::string_view line, LineFacts& facts, TRetorno& fields) const;
 
+  // As Judge, and also gives the line's rows of the error listing: the first of the bank,
+  // letter and field-count stages that fails, or else one row per field that fails judged
+  // alone.
+  void JudgeAndList(std::string_view line, LineFacts& facts, TRetorno& fields,
+                    LineRows& rows) const;
+
   RecordTypeIndex Type() const { return type_; }
 
  private:
@@ -41,6 +48,8 @@ class LineJudge {
   bool run_;
   int fieldCount_;
   TLayoutCampos layout_;
+
+  void ListFields(const TRetorno& fields, std::int64_t line, LineRows& rows) const;
 };
 
 }  // namespace validador

@@ -40,6 +40,7 @@ VALIDADOR_TEXT(InvalidAlgorithm,
                "Método hash inválido! Escolha um dos algoritmos da lista: haval, md4, md5, "
                "ripemd128, ripemd160, sha1, sha256, sha384, sha512 ou tiger.")
 VALIDADOR_TEXT(CannotReadFile, "Impossível ler o arquivo")
+VALIDADOR_TEXT(LooksUtf8, "O arquivo parece estar codificado em UTF-8; o layout pede Windows-1252")
 VALIDADOR_TEXT(CheckInterrupted, "Verificação interrompida pelo usuário")
 VALIDADOR_TEXT(HashBoxPrompt, "Método hash...")
 

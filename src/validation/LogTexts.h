@@ -33,6 +33,9 @@ const std::string& WrongBank();               // "O nº do banco no arquivo dife
 const std::string& SuccessBefore();           // "Carga efetuada com sucesso: "
 const std::string& SuccessRecords();          // ", N.º de Registros: "
 
+// Error listing.
+const std::string& LooksUtf8();  // "O arquivo parece estar codificado em UTF-8; o layout pede Windows-1252"
+
 // Commands.
 const std::string& CheckInterrupted();        // "Verificação interrompida pelo usuário"
 const std::string& NoStandardName();          // "O arquivo selecionado não possui um nome padrão!"

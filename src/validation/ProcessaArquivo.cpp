@@ -94,12 +94,15 @@ bool Carga::ProcessaArquivo(const std::string& path, RecordTypeIndex type) {
   if (!FileExists(path)) {
     EscreveLog("Arquivo: " + std::string(NomeTabela(type)) + texts::FileMissingAfter(), true);
     EscreveLog("", false);
+    ListaArquivoAusente(path, type);
     return false;
   }
 
   const ElapsedTime elapsed;
   const ScanOutcome scan = ReadForItsCheck(path, type);
-  if (type == rtI && !ValidaIdentificacao(scan.firstLine, scan.digest)) return false;
+  const bool headerPassed = type != rtI || ValidaIdentificacao(scan.firstLine, scan.digest);
+  ListaArquivo(path, type, scan);
+  if (!headerPassed) return false;
 
   lblTotRegVisible = true;
   const PreScanResult preScan{scan.facts.PreScanLines(), scan.facts.lastWrongLetter,
@@ -122,6 +125,7 @@ ScanOutcome Carga::ReadForItsCheck(const std::string& path, RecordTypeIndex type
   request.bank = edtNrBanco;
   request.algorithm = cbHashText;
   request.keepFirstLine = type == rtI;
+  request.listing = ListingOfScan();
   hooks_->PreScanStarted();
   try {
     ScanOutcome scan = Varre(path, request);
@@ -134,12 +138,20 @@ ScanOutcome Carga::ReadForItsCheck(const std::string& path, RecordTypeIndex type
   }
 }
 
+// When the identification file stops the check, the error listing still takes in the
+// files the log does not reach.
 void Carga::ProcessaArquivos() {
   PastaSelecionada = dlb1;
   hooks_->StateChanged();
+  bool stopped = false;
   for (const RecordTypeIndex type : kProcessingOrder) {
-    const bool reachedRun = ProcessaArquivo(StandardFilePath(PastaSelecionada, type), type);
-    if (type == rtI && !reachedRun) return;
+    const std::string path = StandardFilePath(PastaSelecionada, type);
+    if (stopped) {
+      ListaSemLog(path, type);
+      continue;
+    }
+    const bool reachedRun = ProcessaArquivo(path, type);
+    stopped = type == rtI && !reachedRun;
   }
 }
 

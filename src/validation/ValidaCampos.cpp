@@ -131,6 +131,15 @@ Falha FalhaDoCampo(std::string_view value, const FieldPlan& field) {
   return FalhaDoTipo(value, field);
 }
 
+// Every step for one field. False when the holder type ends the check of the record.
+inline bool JudgeField(std::string_view value, const FieldPlan& plan, const std::string& name,
+                       std::string& MensagemErro) {
+  if (plan.nameRule && !ValidaRegrasDoNome(value, plan, MensagemErro)) return false;
+  const Falha falha = FalhaDoCampo(value, plan);
+  if (falha.texto != nullptr) SetMessage(MensagemErro, falha, name);
+  return true;
+}
+
 }  // namespace
 
 void ValidaCampos(const TRetorno& fields, const TLayoutCampos& layout, std::string& MensagemErro) {
@@ -138,10 +147,14 @@ void ValidaCampos(const TRetorno& fields, const TLayoutCampos& layout, std::stri
   const std::string_view* values = fields.data();
   const FieldPlan* plan = layout.plan.data();
   for (std::size_t i = 0; i < count; ++i) {
-    if (plan[i].nameRule && !ValidaRegrasDoNome(values[i], plan[i], MensagemErro)) return;
-    const Falha falha = FalhaDoCampo(values[i], plan[i]);
-    if (falha.texto != nullptr) SetMessage(MensagemErro, falha, layout.NomesCampos[i]);
+    if (!JudgeField(values[i], plan[i], layout.NomesCampos[i], MensagemErro)) return;
   }
+}
+
+void ValidaCampo(std::string_view value, std::size_t index, const TLayoutCampos& layout,
+                 std::string& MensagemErro) {
+  MensagemErro.clear();
+  JudgeField(value, layout.plan[index], layout.NomesCampos[index], MensagemErro);
 }
 
 bool ValidaRegistro(const TRetorno& fields, const TLayoutCampos& layout, std::string& MensagemErro) {

@@ -51,6 +51,11 @@ TLayoutCampos MontaListasLayout(RecordTypeIndex type);
 // of the last failure (empty when the record is valid).
 void ValidaCampos(const TRetorno& fields, const TLayoutCampos& layout, std::string& MensagemErro);
 
+// The steps of one field alone, from an empty message: the message they leave (empty when
+// the field passes). The holder type ends only this field.
+void ValidaCampo(std::string_view value, std::size_t index, const TLayoutCampos& layout,
+                 std::string& MensagemErro);
+
 // True exactly when ValidaCampos leaves `MensagemErro` empty.
 bool ValidaRegistro(const TRetorno& fields, const TLayoutCampos& layout, std::string& MensagemErro);
 

@@ -57,10 +57,13 @@ bool Carga::ValidaIdentificacao(const std::string& path) {
   ScanRequest request;
   request.type = rtI;
   request.algorithm = cbHashText;
-  request.mode = JudgeMode::PreScan;
+  request.mode = ListagemPedida ? JudgeMode::PreScanAndRun : JudgeMode::PreScan;
   request.keepFirstLine = true;
+  request.listing = ListingOfScan();
   const ScanOutcome scan = Varre(path, request);
-  return ValidaIdentificacao(scan.firstLine, scan.digest);
+  const bool passed = ValidaIdentificacao(scan.firstLine, scan.digest);
+  ListaArquivo(path, rtI, scan);
+  return passed;
 }
 
 // The header's values as the file holds them. A case or bank number too long to have

@@ -14,6 +14,7 @@
 #include "support/TempDir.h"
 #include "validation/FileScan.h"
 #include "validation/RecordMaker.h"
+#include "validation/RecordSamples.h"
 #include "validation/ReferenceRules.h"
 
 namespace validador {
@@ -204,6 +205,88 @@ TEST_F(FileScanTest, FindsWhatThePlainLoopsFindInBlocksOfEverySize) {
     }
   }
   EXPECT_EQ(compared, 40 * 8);
+}
+
+// The listing's rows of one line, stage by stage, with each field judged alone as the only
+// bad field of an otherwise valid record.
+void PlainRows(const std::string& line, std::int64_t number, RecordTypeIndex type,
+               std::vector<ListingRow>& rows, std::int64_t& linesWithError) {
+  const std::size_t before = rows.size();
+  ListingRow row;
+  row.linha = number;
+  const std::string bankPart = line.size() > 2 ? line.substr(2, 3) : std::string();
+  const std::vector<std::string> values = reference::Split(line, type);
+  if (type != rtI && bankPart != "001") {
+    row.regra = Regra::Banco;
+  } else if (line.empty() || line[0] != LayoutCatalogue::Instance().LetraTipo(type)) {
+    row.regra = Regra::Letra;
+  } else if (values.empty()) {
+    row.regra = Regra::Campos;
+  } else {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      std::vector<std::string> alone = samples::ValidRecord(type);
+      alone[i] = values[i];
+      const std::string message = reference::Check(alone, type);
+      if (message.empty()) continue;
+      ListingRow field = row;
+      field.regra = Regra::Campo;
+      field.coluna = static_cast<int>(i) + 1;
+      field.mensagem = message;
+      field.valor = values[i].substr(0, ListingRow::kValueCharacters);
+      field.valorCortado = values[i].size() > ListingRow::kValueCharacters;
+      rows.push_back(field);
+    }
+    if (rows.size() > before) ++linesWithError;
+    return;
+  }
+  rows.push_back(row);
+  ++linesWithError;
+}
+
+std::string Describe(const ListingRow& row) {
+  return std::to_string(row.linha) + " " + std::string(NomeDaRegra(row.regra)) + " " +
+         std::to_string(row.coluna) + " " + row.mensagem + " [" + row.valor + "]";
+}
+
+TEST_F(FileScanTest, ListsEveryBadLineAsThePlainStagesDo) {
+  FileMaker maker(4242);
+  ScanObserver observer;
+  for (int round = 0; round < 25; ++round) {
+    for (const RecordTypeIndex type : kTypes) {
+      const std::string bytes = maker.File(type);
+      const std::string path = dir.Write("f.txt", bytes);
+      ScanTuning tuning;
+      constexpr std::size_t kBlockSizes[] = {61, 509, 4096, 1 << 20};
+      tuning.blockSize = kBlockSizes[maker.Below(4)];
+      tuning.judgingThreads = 1 + maker.Below(3);
+      SetScanTuning(tuning);
+      const std::int64_t cap = maker.Below(3) == 0 ? 5 : -1;
+      ScanRequest request;
+      request.type = type;
+      request.bank = "001";
+      request.listing = {true, cap};
+      SCOPED_TRACE("round " + std::to_string(round) + ", type " + std::to_string(type));
+      const ScanOutcome outcome = ScanFile(path, request, observer);
+
+      std::vector<ListingRow> expected;
+      std::int64_t linesWithError = 0;
+      const std::vector<std::string> lines = PlainLines(bytes);
+      for (std::size_t i = 0; i < lines.size(); ++i) {
+        PlainRows(lines[i], static_cast<std::int64_t>(i + 1), type, expected, linesWithError);
+      }
+      ExpectSameFindings(outcome.facts, PlainFacts(bytes, type, "001"));
+      EXPECT_EQ(outcome.rows.rowCount, static_cast<std::int64_t>(expected.size()));
+      EXPECT_EQ(outcome.rows.linesWithError, linesWithError);
+      const std::size_t kept = cap < 0 ? expected.size() : std::min<std::size_t>(expected.size(), 5);
+      ASSERT_EQ(outcome.rows.rows.size(), kept);
+      for (std::size_t i = 0; i < kept; ++i) {
+        const ListingRow& got = outcome.rows.rows[i];
+        EXPECT_EQ(Describe(got), Describe(expected[i]));
+        EXPECT_EQ(got.valorCortado, expected[i].valorCortado);
+      }
+      if (HasFailure()) return;
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,70 @@
+// `verify`: a received delivery against its HASHV.txt ("Confere Hash").
+
+#include <array>
+#include <cstdio>
+#include <memory>
+
+#include "cli/CheckCommandBase.h"
+#include "cli/CommandRegistry.h"
+#include "cli/ConsoleHooks.h"
+#include "cli/UsageError.h"
+#include "hash/Calchash.h"
+#include "layout/Cp1252.h"
+#include "layout/Errors.h"
+#include "validation/Carga.h"
+#include "validation/Manifesto.h"
+
+namespace validador::cli {
+namespace {
+
+constexpr OptionSpec kManifestDigestOption{
+    "--manifest-digest", "HEX", "confere também o próprio HASHV.txt com o hash do relatório"};
+
+constexpr std::array<std::string_view, 4> kSynopsis = {"PASTA", "[--hash NOME]",
+                                                       "[--manifest-digest HEX]", "[--styled]"};
+constexpr std::array<OptionSpec, 3> kOptions = {kHashOption, kManifestDigestOption, kStyledOption};
+
+class VerifyCommand final : public Command {
+ public:
+  VerifyCommand()
+      : Command({.name = "verify",
+                 .description = "Confere os arquivos da pasta com o seu HASHV.txt (\"Confere Hash\").",
+                 .synopsis = kSynopsis,
+                 .options = kOptions,
+                 .positionals = {.required = 1, .maximum = 1, .missingMessage = "falta a PASTA"}}) {}
+
+ protected:
+  int Run(const ParsedArgs& parsed) const override {
+    const std::string& folder = parsed.positionals.front();
+    if (folder.empty()) throw UsageError("a PASTA não pode ser vazia");
+    ConsoleHooks hooks(parsed.Flag(kStyledOption.name), std::nullopt);
+    Carga carga(&hooks);
+    hooks.Attach(&carga);
+    carga.dlb1 = folder;
+    if (const std::optional<std::string> hash = parsed.Value(kHashOption.name)) {
+      if (!IsAlgorithmName(*hash)) {
+        throw UsageError("algoritmo desconhecido: " + *hash + " (válidos: " + AlgorithmNameList() + ")");
+      }
+      carga.cbHashText = *hash;
+    }
+    const std::optional<std::string> manifestDigest = parsed.Value(kManifestDigestOption.name);
+    if (manifestDigest && DigestoNormalizado(*manifestDigest).empty()) {
+      throw UsageError("--manifest-digest pede um hash em hexadecimal: " + *manifestDigest);
+    }
+    try {
+      carga.ConfereHash(manifestDigest);
+    } catch (const std::exception& error) {
+      std::fflush(stdout);
+      std::fprintf(stderr, "validador-cli: %s\n", Cp1252ToUtf8(MessageWithFullStop(error.what())).c_str());
+      return kExitEnded;
+    }
+    std::fflush(stdout);
+    return carga.Log.HasErrorLine() ? kExitFindings : kExitOk;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Command> MakeVerifyCommand() { return std::make_unique<VerifyCommand>(); }
+
+}  // namespace validador::cli

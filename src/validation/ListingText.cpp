@@ -1,0 +1,185 @@
+#include "validation/ListingText.h"
+
+#include <array>
+#include <cstdio>
+
+#include "layout/Cp1252.h"
+
+namespace validador {
+namespace {
+
+constexpr std::string_view kEllipsis = "\xE2\x80\xA6";  // "…" in UTF-8
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+// Bytes of a file name that do not form UTF-8 become the replacement character.
+std::string ValidUtf8(std::string_view bytes) {
+  std::string text;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2
+                       : lead >= 0xE0 && lead <= 0xEF                ? 3
+                       : lead >= 0xF0 && lead <= 0xF4                ? 4
+                                                                     : 0;
+    bool valid = length != 0 && i + length <= bytes.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      valid = (static_cast<unsigned char>(bytes[i + k]) & 0xC0) == 0x80;
+    }
+    if (valid && length >= 3) {
+      const auto second = static_cast<unsigned char>(bytes[i + 1]);
+      valid = !(lead == 0xE0 && second < 0xA0) && !(lead == 0xED && second > 0x9F) &&
+              !(lead == 0xF0 && second < 0x90) && !(lead == 0xF4 && second > 0x8F);
+    }
+    if (!valid) {
+      text += kReplacement;
+      ++i;
+      continue;
+    }
+    text.append(bytes.substr(i, length));
+    i += length;
+  }
+  return text;
+}
+
+std::string ValueText(const ListingRow& row) {
+  std::string text = Cp1252ToUtf8(row.valor);
+  if (row.valorCortado) text += kEllipsis;
+  return text;
+}
+
+void AppendJsonString(std::string& out, std::string_view utf8) {
+  out += '"';
+  for (const char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (byte < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  out += '"';
+}
+
+void AppendJsonMember(std::string& out, std::string_view key) {
+  out += out.back() == '{' ? "\"" : ",\"";
+  out += key;
+  out += "\":";
+}
+
+void AppendJsonRow(std::string& out, const FileListing& file, const ListingRow& row) {
+  out += '{';
+  AppendJsonMember(out, "arquivo");
+  AppendJsonString(out, ValidUtf8(file.arquivo));
+  AppendJsonMember(out, "linha");
+  out += row.linha != 0 ? std::to_string(row.linha) : "null";
+  AppendJsonMember(out, "regra");
+  AppendJsonString(out, NomeDaRegra(row.regra));
+  const bool isField = row.regra == Regra::Campo;
+  AppendJsonMember(out, "coluna");
+  out += isField ? std::to_string(row.coluna) : "null";
+  AppendJsonMember(out, "campo");
+  if (isField) AppendJsonString(out, Cp1252ToUtf8(row.campo)); else out += "null";
+  AppendJsonMember(out, "mensagem");
+  AppendJsonString(out, Cp1252ToUtf8(row.mensagem));
+  AppendJsonMember(out, "valor");
+  if (isField) AppendJsonString(out, ValueText(row)); else out += "null";
+  out += "}\n";
+}
+
+void AppendJsonSummary(std::string& out, const FileListing& file) {
+  out += '{';
+  AppendJsonMember(out, "arquivo");
+  AppendJsonString(out, ValidUtf8(file.arquivo));
+  out += ",\"linha\":null,\"regra\":\"resumo\",\"coluna\":null,\"campo\":null,"
+         "\"mensagem\":null,\"valor\":null";
+  AppendJsonMember(out, "linhas");
+  out += std::to_string(file.linhas);
+  AppendJsonMember(out, "linhas_com_erro");
+  out += std::to_string(file.linhasComErro);
+  AppendJsonMember(out, "erros");
+  out += std::to_string(file.erros);
+  AppendJsonMember(out, "listados");
+  out += std::to_string(file.rows.size());
+  out += "}\n";
+}
+
+// A CSV field, quoted when it holds the separator, a quote or a line break.
+void AppendCsvField(std::string& out, std::string_view text) {
+  if (text.find_first_of(";\"\r\n") == std::string_view::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+void AppendCsvRow(std::string& out, const FileListing& file, const ListingRow& row) {
+  const bool isField = row.regra == Regra::Campo;
+  AppendCsvField(out, ValidUtf8(file.arquivo));
+  out += ';';
+  if (row.linha != 0) out += std::to_string(row.linha);
+  out += ';';
+  out += NomeDaRegra(row.regra);
+  out += ';';
+  if (isField) out += std::to_string(row.coluna);
+  out += ';';
+  if (isField) AppendCsvField(out, Cp1252ToUtf8(row.campo));
+  out += ';';
+  AppendCsvField(out, Cp1252ToUtf8(row.mensagem));
+  out += ';';
+  if (isField) AppendCsvField(out, ValueText(row));
+  out += "\r\n";
+}
+
+}  // namespace
+
+std::optional<ListingFormat> ListingFormatOf(std::string_view fileName) {
+  const auto endsWith = [fileName](std::string_view suffix) {
+    if (fileName.size() < suffix.size()) return false;
+    const std::string_view end = fileName.substr(fileName.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+      const char c = end[i] >= 'A' && end[i] <= 'Z' ? static_cast<char>(end[i] - 'A' + 'a') : end[i];
+      if (c != suffix[i]) return false;
+    }
+    return true;
+  };
+  if (endsWith(".jsonl")) return ListingFormat::JsonLines;
+  if (endsWith(".csv")) return ListingFormat::Csv;
+  return std::nullopt;
+}
+
+std::string ListingAsJsonLines(const ErrorListing& listing) {
+  std::string out;
+  for (const FileListing& file : listing.Files()) {
+    for (const ListingRow& row : file.rows) AppendJsonRow(out, file, row);
+    AppendJsonSummary(out, file);
+  }
+  return out;
+}
+
+std::string ListingAsCsv(const ErrorListing& listing) {
+  std::string out = "\xEF\xBB\xBF" "arquivo;linha;regra;coluna;campo;mensagem;valor\r\n";
+  for (const FileListing& file : listing.Files()) {
+    for (const ListingRow& row : file.rows) AppendCsvRow(out, file, row);
+  }
+  return out;
+}
+
+std::string ListingAs(ListingFormat format, const ErrorListing& listing) {
+  return format == ListingFormat::Csv ? ListingAsCsv(listing) : ListingAsJsonLines(listing);
+}
+
+}  // namespace validador

@@ -1,0 +1,108 @@
+// validador-cli check and check-file with --errors: the listing beside an unchanged log and
+// exit status, its formats by name, its cap, and no listing when an error ends the command.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/Delivery.h"
+#include "support/RunProcess.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using testsupport::Delivery;
+using testsupport::Join;
+using testsupport::ProcessResult;
+using testsupport::ReadAll;
+using testsupport::RunProcess;
+using testsupport::ValidRecord;
+using validador::rtE;
+using validador::rtY;
+
+ProcessResult Cli(const std::vector<std::string>& args) { return RunProcess(VALIDADOR_CLI_PATH, args); }
+
+std::vector<std::string> Plus(std::vector<std::string> args, const std::vector<std::string>& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+class ErrorsCli : public ::testing::Test {
+ protected:
+  ErrorsCli() {
+    auto bad = ValidRecord(rtE, "001", 1);
+    bad[10] = "x";
+    delivery.WriteLines(rtE, {Join(ValidRecord(rtE, "001", 0)), Join(bad), Join(bad)});
+    delivery.WriteHeader();
+  }
+  std::vector<std::string> CheckArgs() const {
+    return {"check", delivery.dir.Path().string(), "--case", delivery.caso, "--bank", delivery.bank};
+  }
+  Delivery delivery;
+  testsupport::TempDir out;
+};
+
+TEST_F(ErrorsCli, TheLogAndExitStatusStayAsTheyAreBesideTheListing) {
+  const ProcessResult plain = Cli(CheckArgs());
+  const ProcessResult listed = Cli(Plus(CheckArgs(), {"--errors", out.File("erros.jsonl")}));
+  EXPECT_EQ(listed.exitCode, 1);
+  EXPECT_EQ(listed.exitCode, plain.exitCode);
+  EXPECT_EQ(listed.out.size(), plain.out.size());
+  EXPECT_EQ(listed.err, "");
+  const std::string jsonl = ReadAll(out.File("erros.jsonl"));
+  EXPECT_NE(jsonl.find("{\"arquivo\":\"E_EXTRATO_BANCARIO.txt\",\"linha\":2,\"regra\":\"campo\",\"coluna\":11,"
+                       "\"campo\":\"natureza_lancamento\",\"mensagem\":\"Natureza lançamento inválida \","
+                       "\"valor\":\"x\"}\n"),
+            std::string::npos)
+      << jsonl;
+  EXPECT_NE(jsonl.find("\"regra\":\"resumo\",\"coluna\":null,\"campo\":null,\"mensagem\":null,\"valor\":null,"
+                       "\"linhas\":3,\"linhas_com_erro\":2,\"erros\":2,\"listados\":2}"),
+            std::string::npos);
+}
+
+TEST_F(ErrorsCli, CsvWithItsCapAndASingleFile) {
+  const std::string csv = out.File("erros.csv");
+  const ProcessResult result = Cli({"check-file", delivery.PathOf(rtE), "--bank", "001", "--errors", csv,
+                                    "--max-errors", "1"});
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  EXPECT_EQ(ReadAll(csv),
+            "\xEF\xBB\xBF" "arquivo;linha;regra;coluna;campo;mensagem;valor\r\n"
+            "E_EXTRATO_BANCARIO.txt;;arquivo;;;O arquivo: E_extrato_bancario não teve o nº de linhas "
+            "verificado;\r\n");
+}
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> extra;
+  const char* message;
+};
+
+class ErrorsCliUsage : public ErrorsCli, public ::testing::WithParamInterface<UsageCase> {};
+
+TEST_P(ErrorsCliUsage, IsWrongUseAndChecksNothing) {
+  const ProcessResult result = Cli(Plus(CheckArgs(), GetParam().extra));
+  EXPECT_EQ(result.exitCode, 64);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find(GetParam().message), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ErrorsCliUsage,
+    ::testing::Values(UsageCase{"OtherName", {"--errors", "erros.txt"}, "--errors pede um arquivo .csv ou .jsonl"},
+                      UsageCase{"CapAlone", {"--max-errors", "5"}, "--max-errors pede --errors"},
+                      UsageCase{"NegativeCap", {"--errors", "e.csv", "--max-errors", "-1"},
+                                "--max-errors pede um número inteiro"},
+                      UsageCase{"WordCap", {"--errors", "e.csv", "--max-errors", "dez"},
+                                "--max-errors pede um número inteiro"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ErrorsCli, NoListingWhenAnErrorEndsTheCommand) {
+  delivery.counts[rtY] = "três";  // a declared count that is no integer ends the check
+  delivery.WriteHeader();
+  const std::string listing = out.Write("erros.csv", "old");
+  const ProcessResult result = Cli(Plus(CheckArgs(), {"--errors", listing}));
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(ReadAll(listing), "old");
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+// The error listing of a check: the rows about whole files beside those of the lines, every
+// file even where the log stops, the cap, and a log that is the same with or without it.
+
+#include "engine/EngineFixture.h"
+#include "layout/Cp1252.h"
+#include "support/TempDir.h"
+
+namespace validador {
+namespace {
+
+using testsupport::Join;
+using testsupport::ValidRecord;
+
+class ListagemTest : public EngineTest {
+ protected:
+  ListagemTest() { carga.ListagemPedida = 0; }
+
+  const FileListing& FileOf(std::string_view arquivo) const {
+    for (const FileListing& file : carga.Listagem.Files()) {
+      if (file.arquivo == arquivo) return file;
+    }
+    ADD_FAILURE() << "no rows for " << arquivo;
+    static const FileListing none;
+    return none;
+  }
+
+  // The rows of a file as "linha regra coluna mensagem" (0 for a row about the whole file).
+  std::vector<std::string> RowsOf(std::string_view arquivo) const {
+    std::vector<std::string> rows;
+    for (const ListingRow& row : FileOf(arquivo).rows) {
+      rows.push_back(std::to_string(row.linha) + " " + std::string(NomeDaRegra(row.regra)) + " " +
+                     std::to_string(row.coluna) + " " + Cp1252ToUtf8(row.mensagem));
+    }
+    return rows;
+  }
+};
+
+// One fault of each kind about a whole file, each in its own delivery.
+struct WholeFileCase {
+  const char* name;
+  void (*damage)(testsupport::Delivery& delivery);
+  RecordTypeIndex type;
+  std::vector<std::string> rows;
+};
+
+class WholeFileRows : public ListagemTest, public ::testing::WithParamInterface<WholeFileCase> {};
+
+TEST_P(WholeFileRows, AreListedWithTheLogsTexts) {
+  GetParam().damage(delivery);
+  carga.AbreArquivos();
+  const std::string arquivo(LayoutCatalogue::Instance().NomeArquivo(GetParam().type));
+  EXPECT_EQ(RowsOf(arquivo), GetParam().rows);
+  EXPECT_EQ(carga.Listagem.Files().size(), 8u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, WholeFileRows,
+    ::testing::Values(
+        WholeFileCase{"Missing", [](testsupport::Delivery& d) { d.Remove(rtB); }, rtB,
+                      {"0 arquivo 0 Arquivo: B_cad_deposit_favorecidos não existe na pasta selecionada!"}},
+        WholeFileCase{"Empty", [](testsupport::Delivery& d) { d.WriteFile(rtE, ""); }, rtE,
+                      {"0 arquivo 0 Arquivo Vazio: E_extrato_bancario"}},
+        WholeFileCase{"CountDiffers",
+                      [](testsupport::Delivery& d) {
+                        d.counts[rtC] = "7";
+                        d.WriteHeader();
+                      },
+                      rtC,
+                      {"0 arquivo 0 Arquivo: C_cadastro_contas. O nº de linhas do arquivo difere do "
+                       "arquivo I_identifica_dados"}},
+        WholeFileCase{"Utf8Text",
+                      [](testsupport::Delivery& d) {
+                        auto fields = ValidRecord(rtY, "001");
+                        fields[3] = "descri\xC3\xA7\xC3\xA3o";  // "descrição" in UTF-8
+                        d.WriteLines(rtY, {Join(fields)});
+                        d.WriteHeader();
+                      },
+                      rtY,
+                      {"0 codificacao 0 O arquivo parece estar codificado em UTF-8; o layout pede "
+                       "Windows-1252"}},
+        WholeFileCase{"Utf8ByteOrderMark",
+                      [](testsupport::Delivery& d) {
+                        d.WriteLines(rtY, {"\xEF\xBB\xBF" + Join(ValidRecord(rtY, "001"))});
+                        d.WriteHeader();
+                      },
+                      rtY,
+                      {"0 codificacao 0 O arquivo parece estar codificado em UTF-8; o layout pede "
+                       "Windows-1252",
+                       // the mark moves characters 3 to 5: the bank stage fails first
+                       "1 banco 0 O nº do banco no arquivo difere do informado; linha: 1     "
+                       "Y_observacoes"}},
+        WholeFileCase{"WrongCaseInTheHeader",
+                      [](testsupport::Delivery& d) {
+                        d.caso = "outro";
+                        d.WriteHeader();
+                      },
+                      rtI, {"0 arquivo 0 O número de referência da tabela I está incorreto"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ListagemTest, ListsEveryStageOfTheLinesWithTheLineNumberInTheText) {
+  auto wrongBank = ValidRecord(rtE, "002", 1);
+  auto wrongLetter = ValidRecord(rtE, "001", 2);
+  wrongLetter[0] = "X";
+  auto twoFields = ValidRecord(rtE, "001", 3);
+  twoFields[4] = "9";   // account type
+  twoFields[10] = "c";  // nature of entry
+  delivery.WriteLines(rtE, {Join(ValidRecord(rtE, "001", 0)), Join(wrongBank), Join(wrongLetter),
+                            Join(ValidRecord(rtE, "001", 4)) + "\textra", Join(twoFields)});
+  delivery.WriteHeader();
+  carga.AbreArquivos();
+  EXPECT_EQ(RowsOf("E_EXTRATO_BANCARIO.txt"),
+            (std::vector<std::string>{
+                "2 banco 0 O nº do banco no arquivo difere do informado; linha: 2     E_extrato_bancario",
+                "3 letra 0 O conteúdo do do arquivo não corresponde ao especificado no layout; linha: "
+                "3\tE_extrato_bancario",
+                "4 campos 0 N.º de campos no arquivo diferente dos campos da E_extrato_bancario; linha:4",
+                "5 campo 5 Tipo de conta inválida ", "5 campo 11 Natureza lançamento inválida "}));
+  const FileListing& file = FileOf("E_EXTRATO_BANCARIO.txt");
+  EXPECT_EQ(file.linhas, 5);
+  EXPECT_EQ(file.linhasComErro, 4);
+  EXPECT_EQ(file.erros, 5);
+  const ListingRow& field = file.rows.back();
+  EXPECT_EQ(field.campo, "natureza_lancamento");
+  EXPECT_EQ(field.valor, "c");
+}
+
+TEST_F(ListagemTest, ListsTheFilesTheLogDoesNotReach) {
+  carga.edtNrBanco = "002";  // the header's bank differs: the log stops at the I file
+  delivery.Remove(rtT);
+  carga.AbreArquivos();
+  EXPECT_EQ(LogOf(carga).size(), 6u);  // the header's block and the closing line only
+  ASSERT_EQ(carga.Listagem.Files().size(), 8u);
+  EXPECT_EQ(RowsOf("I_IDENTIFICA_DADOS.txt"),
+            (std::vector<std::string>{"0 arquivo 0 O nº do banco difere do informado: linha 1     "
+                                      "I_identifica_dados"}));
+  EXPECT_EQ(RowsOf("A_CADASTRO_AGENCIAS.txt").front(),
+            "1 banco 0 O nº do banco no arquivo difere do informado; linha: 1     A_cadastro_agencia");
+  EXPECT_EQ(FileOf("A_CADASTRO_AGENCIAS.txt").erros, 3);
+  EXPECT_EQ(RowsOf("T_CADASTRO_TITULARES.txt"),
+            (std::vector<std::string>{
+                "0 arquivo 0 Arquivo: T_cadastro_titulares não existe na pasta selecionada!"}));
+}
+
+TEST_F(ListagemTest, KeepsAtMostTheCapAndCountsTheRest) {
+  carga.ListagemPedida = 2;
+  std::vector<std::string> lines;
+  for (int n = 0; n < 5; ++n) {
+    auto fields = ValidRecord(rtE, "001", n);
+    fields[10] = "x";
+    lines.push_back(Join(fields));
+  }
+  delivery.WriteLines(rtE, lines);
+  delivery.WriteHeader();
+  carga.AbreArquivos();
+  const FileListing& file = FileOf("E_EXTRATO_BANCARIO.txt");
+  EXPECT_EQ(file.rows.size(), 2u);
+  EXPECT_EQ(file.erros, 5);
+  EXPECT_EQ(file.linhasComErro, 5);
+}
+
+TEST_F(ListagemTest, TheLogAndTheDigestsAreTheSameWithoutIt) {
+  auto bad = ValidRecord(rtE, "001", 1);
+  bad[7] = "31042007";
+  delivery.WriteLines(rtE, {Join(ValidRecord(rtE, "001", 0)), Join(bad)});
+  delivery.WriteFile(rtO, "");
+  carga.AbreArquivos();
+  const std::vector<std::string> withListing = LogOf(carga);
+  const std::vector<std::string> digests = carga.Memo2;
+  carga.ListagemPedida.reset();
+  carga.AbreArquivos();
+  EXPECT_EQ(LogOf(carga), withListing);
+  EXPECT_EQ(carga.Memo2, digests);
+  EXPECT_TRUE(carga.Listagem.Files().empty());
+}
+
+TEST_F(ListagemTest, ASingleFileHasItsCountUnverified) {
+  hooks.chosenFile = delivery.PathOf(rtA);
+  carga.AbreArquivo();
+  ASSERT_EQ(carga.Listagem.Files().size(), 1u);
+  EXPECT_EQ(RowsOf("A_CADASTRO_AGENCIAS.txt"),
+            (std::vector<std::string>{
+                "0 arquivo 0 O arquivo: A_cadastro_agencia não teve o nº de linhas verificado"}));
+}
+
+}  // namespace
+}  // namespace validador
