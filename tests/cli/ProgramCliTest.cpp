@@ -18,8 +18,8 @@ namespace {
 using testsupport::ProcessResult;
 using testsupport::RunProcess;
 
-const std::vector<std::string> kEveryCommand = {"check", "check-file", "hash", "selftest",
-                                                "version"};
+const std::vector<std::string> kEveryCommand = {"check", "check-file", "hash", "verify",
+                                                "selftest", "version"};
 
 ProcessResult Cli(const std::vector<std::string>& args) {
   return RunProcess(VALIDADOR_CLI_PATH, args);
@@ -81,7 +81,7 @@ TEST(CliGlobalHelp, ListsEveryCommandWithItsDescription) {
 TEST(CliGlobalHelp, EndsWithTheOptionsTheAlgorithmsAndTheExitStatuses) {
   const auto result = Cli({"--help"});
   for (const char* part :
-       {"\nOpções de check, check-file e hash:\n  --case TEXTO      n.º do caso",
+       {"\nOpções de check, check-file, hash e verify:\n  --case TEXTO      n.º do caso",
         "\n  --folder PASTA    pasta escolhida",
         "\nAlgoritmos: haval, md4, md5, ripemd128, ripemd160, sha1, sha256, sha384,\nsha512, tiger.\n",
         "\n\nCódigo de saída: 0 sem erros; 1 com linhas de erro no log (hash: arquivo\n"
