@@ -18,7 +18,7 @@ namespace validador::cli {
 namespace {
 
 constexpr OptionSpec kManifestDigestOption{
-    "--manifest-digest", "HEX", "confere também o próprio HASHV.txt com o hash do relatório"};
+    "--manifest-digest", "HEX", "confere também o HASHV.txt com o hash do relatório"};
 
 constexpr std::array<std::string_view, 4> kSynopsis = {"PASTA", "[--hash NOME]",
                                                        "[--manifest-digest HEX]", "[--styled]"};
