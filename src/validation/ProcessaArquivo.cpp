@@ -138,7 +138,9 @@ void Carga::ProcessaArquivos() {
   PastaSelecionada = dlb1;
   hooks_->StateChanged();
   for (const RecordTypeIndex type : kProcessingOrder) {
-    const bool reachedRun = ProcessaArquivo(StandardFilePath(PastaSelecionada, type), type);
+    const StandardFileChoice file = FindStandardFile(PastaSelecionada, type);
+    if (!file.ignored.empty()) hooks_->NameClash(file.path, file.ignored);
+    const bool reachedRun = ProcessaArquivo(file.path, type);
     if (type == rtI && !reachedRun) return;
   }
 }
