@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace validador {
 namespace {
@@ -31,15 +32,19 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-char ByteOf(char32_t cp) {
+// The byte of a code point, nullopt when the page has none.
+std::optional<char> PageByteOf(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
   }
-  return '?';
+  return std::nullopt;
 }
 
-// Decodes one UTF-8 sequence at s[i]; advances i. Returns U+FFFD on bad input.
+char ByteOf(char32_t cp) { return PageByteOf(cp).value_or('?'); }
+
+// Decodes one UTF-8 sequence at s[i]; advances i. Returns U+FFFD on bad input (a
+// character the page does not hold either).
 char32_t NextCodePoint(std::string_view s, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(s[i++]);
   if (lead < 0x80) return lead;
@@ -82,6 +87,14 @@ std::string Utf8ToCp1252(std::string_view utf8) {
   std::size_t i = 0;
   while (i < utf8.size()) out += ByteOf(NextCodePoint(utf8, i));
   return out;
+}
+
+bool FitsCp1252(std::string_view utf8) {
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    if (!PageByteOf(NextCodePoint(utf8, i))) return false;
+  }
+  return true;
 }
 
 }  // namespace validador

@@ -16,4 +16,9 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // sequence that is not UTF-8, becomes '?'.
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// True when every character of the UTF-8 text has a Windows-1252 byte, so that
+// Utf8ToCp1252 gives it back unchanged; false for a character outside the page or a
+// byte sequence that is not UTF-8.
+bool FitsCp1252(std::string_view utf8);
+
 }  // namespace validador

@@ -1,13 +1,17 @@
 #include "preview/ReportPreview.h"
 
 #include <QAction>
-#include <algorithm>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QUrl>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
@@ -29,8 +33,11 @@ QString PageLabelText(int page, int count) {
 
 }  // namespace
 
-ReportPreview::ReportPreview(Report& report, QWidget* parent)
-    : QDialog(parent), report_(report), printer_(QPrinter::HighResolution) {
+ReportPreview::ReportPreview(Report& report, QWidget* parent, ReportTarget target)
+    : QDialog(parent),
+      report_(report),
+      printer_(QPrinter::HighResolution),
+      target_(std::move(target)) {
   setWindowTitle(QStringLiteral("Visualização do relatório"));
   printer_.setPageLayout(report_.PageLayout());
   printer_.setDocName(report_.Title());
@@ -44,6 +51,12 @@ ReportPreview::ReportPreview(Report& report, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   BuildToolBar();
+  folderLabel_ = new QLabel(FolderLine(), this);
+  folderLabel_->setObjectName(QStringLiteral("pastaVerificada"));
+  folderLabel_->setContentsMargins(6, 3, 6, 3);
+  folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  folderLabel_->setVisible(!target_.folder.isEmpty());
+  layout->addWidget(folderLabel_);
   layout->addWidget(view_, 1);
   FitToScreen();
 }
@@ -115,10 +128,25 @@ void ReportPreview::UpdatePageLabel() {
   pageLabel_->setText(PageLabelText(CurrentPage(), PageCount()));
 }
 
+QString ReportPreview::FolderLine() const {
+  if (target_.folder.isEmpty()) return {};
+  return QStringLiteral("Pasta verificada: %1   (manifesto HASHV.txt gravado nela)")
+      .arg(QDir::toNativeSeparators(target_.folder));
+}
+
+// The print dialog's file field shows the same name as the PDF's save dialog. The
+// printer keeps that file only when the user prints to a file: choosing a printer in
+// the dialog empties it, and so does cancelling.
 void ReportPreview::Print() {
+  printer_.setOutputFileName(target_.PdfPath());
+  printer_.setOutputFormat(QPrinter::NativeFormat);
   QPrintDialog dialog(&printer_, this);
   dialog.setWindowTitle(QStringLiteral("Imprimir relatório"));
-  if (dialog.exec() == QDialog::Accepted) view_->print();
+  if (dialog.exec() == QDialog::Accepted) {
+    view_->print();
+  } else {
+    printer_.setOutputFileName(QString());
+  }
 }
 
 void ReportPreview::SavePdf() {
@@ -126,11 +154,35 @@ void ReportPreview::SavePdf() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(QStringLiteral("Arquivos PDF (*.pdf)"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  dialog.selectFile(QStringLiteral("Resultado.pdf"));
+  if (!target_.folder.isEmpty()) dialog.setDirectory(target_.folder);
+  dialog.selectFile(target_.PdfPath());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString path = dialog.selectedFiles().constFirst();
   QString error;
-  if (!SaveReportPdf(report_, dialog.selectedFiles().constFirst(), &error))
+  if (!SaveReportPdf(report_, path, &error)) {
     QMessageBox::warning(this, windowTitle(), error);
+    return;
+  }
+  OfferToOpen(path);
+}
+
+void ReportPreview::OfferToOpen(const QString& path) {
+  QMessageBox box(QMessageBox::Information, windowTitle(),
+                  QStringLiteral("Relatório salvo em %1").arg(QDir::toNativeSeparators(path)),
+                  QMessageBox::NoButton, this);
+  QPushButton* open = box.addButton(QStringLiteral("Abrir"), QMessageBox::AcceptRole);
+  QPushButton* close = box.addButton(QStringLiteral("Fechar"), QMessageBox::RejectRole);
+  box.setDefaultButton(open);
+  box.setEscapeButton(close);
+  box.exec();
+  if (box.clickedButton() == open && !openFile_(path)) {
+    QMessageBox::warning(this, windowTitle(),
+                         QStringLiteral("Não foi possível abrir %1").arg(path));
+  }
+}
+
+bool ReportPreview::OpenWithDesktop(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void ReportPreview::FitToScreen() {
