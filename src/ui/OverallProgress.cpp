@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "validation/LogTexts.h"
+
 namespace validador::ui {
 namespace {
 
@@ -40,17 +42,23 @@ void OverallProgress::FileStarted(const QString& path) {
   CloseFileInWork(true);
   fileInWork_ = true;
   errorInFile_ = false;
+  successInFile_ = false;
   pathInWork_ = path;
   ++started_;
 }
 
-void OverallProgress::LineWritten(LogStyle style) {
-  if (fileInWork_ && style == LogStyle::Error) errorInFile_ = true;
+void OverallProgress::LineWritten(const LogLine& line) {
+  if (!fileInWork_) return;
+  if (line.style == LogStyle::Error) errorInFile_ = true;
+  if (line.text.rfind(texts::SuccessBefore(), 0) == 0) successInFile_ = true;
 }
 
 void OverallProgress::Finish(End end) {
   if (!running_) return;
-  if (end == End::EndedByError) errorInFile_ = true;
+  if (end == End::EndedByError) {
+    errorInFile_ = true;
+    successInFile_ = false;
+  }
   CloseFileInWork(end != End::Interrupted);
   running_ = false;
   finished_ = true;
@@ -61,7 +69,7 @@ void OverallProgress::Clear() { *this = OverallProgress(); }
 
 void OverallProgress::CloseFileInWork(bool counts) {
   if (!fileInWork_) return;
-  if (counts) ++(errorInFile_ ? failed_ : passed_);
+  if (counts) ++(successInFile_ || !errorInFile_ ? passed_ : failed_);
   fileInWork_ = false;
 }
 

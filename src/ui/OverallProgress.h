@@ -20,7 +20,7 @@ class OverallProgress {
   // The check takes up the file at `path`; the same path again changes nothing.
   void FileStarted(const QString& path);
   // A line was written to the log.
-  void LineWritten(LogStyle style);
+  void LineWritten(const LogLine& line);
   // The check is over. The file in work when it was interrupted counts as not reached;
   // when an error ended the check, as failed.
   void Finish(End end);
@@ -49,6 +49,7 @@ class OverallProgress {
   int failed_ = 0;
   bool fileInWork_ = false;
   bool errorInFile_ = false;
+  bool successInFile_ = false;
   QString pathInWork_;
 };
 

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QShortcut>
 
 #include "layout/Cp1252.h"
 #include "preview/ReportTarget.h"
@@ -133,6 +134,7 @@ void TfrmCarga::BeginRun(Kind kind) {
     btnInterromper->show();
     btnInterromper->setEnabled(true);
     btnInterromper->setFocus(Qt::OtherFocusReason);
+    stopShortcut_->setEnabled(true);
   } else if (QWidget* focused = focusWidget()) {
     focused->clearFocus();
   }
@@ -148,6 +150,7 @@ void TfrmCarga::EndRun(QPushButton* startedBy) {
   DriveComboBox1->setEnabled(true);
   dlb1->setEnabled(true);
   btnInterromper->hide();
+  stopShortcut_->setEnabled(false);
   if (!focusSetByCommand_ && startedBy != nullptr) startedBy->setFocus(Qt::OtherFocusReason);
   checkRunning_ = false;
   commandRunning_ = false;

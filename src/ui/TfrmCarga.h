@@ -27,6 +27,7 @@
 #include "validation/Carga.h"
 
 class QMimeData;
+class QShortcut;
 
 namespace validador::ui {
 
@@ -119,7 +120,7 @@ class TfrmCarga : public QWidget, private CargaHooks {
 
   // ---- under the group: the check as a whole, and its stop ----
   QLabel* lblProgressoGeral = nullptr;
-  QPushButton* btnInterromper = nullptr;  // shown only while a check runs; Escape presses it
+  QPushButton* btnInterromper = nullptr;  // shown only while a check runs; Escape does the same
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -203,6 +204,7 @@ class TfrmCarga : public QWidget, private CargaHooks {
   bool focusSetByCommand_ = false;
   bool rememberInputs_ = false;
   OverallProgress progress_;
+  QShortcut* stopShortcut_ = nullptr;
   int expectedFiles_ = 0;  // files the running open command will take up
   int shownAlgorithmIndex_ = -1;
   std::string shownAlgorithmText_;

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QShortcut>
 #include <QStyle>
 
 #include "preview/ReportTarget.h"
@@ -213,9 +214,10 @@ void TfrmCarga::CreateOverallProgress() {
   btnInterromper = new QPushButton(QStringLiteral("Interromper"), this);
   btnInterromper->setFont(MsSansSerif(kFontPixels, true));
   btnInterromper->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
-  btnInterromper->setShortcut(QKeySequence(Qt::Key_Escape));
   btnInterromper->setToolTip(QStringLiteral("Interrompe a verificação em andamento (Esc)"));
   btnInterromper->hide();
+  stopShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  stopShortcut_->setEnabled(false);
 }
 
 // The log goes beside the delivery it tells about: the checked folder (the chosen one
@@ -267,6 +269,7 @@ void TfrmCarga::ConnectCommands() {
   connect(btnGeraResult, &QPushButton::clicked, this, [this] { btnGeraResultClick(); });
   connect(btnLimpaTela, &QPushButton::clicked, this, [this] { btnLimpaTelaClick(); });
   connect(btnInterromper, &QPushButton::clicked, this, [this] { OfferToStop(); });
+  connect(stopShortcut_, &QShortcut::activated, this, [this] { OfferToStop(); });
 }
 
 }  // namespace validador::ui

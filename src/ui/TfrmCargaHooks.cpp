@@ -32,7 +32,7 @@ void ShowCursor(Qt::CursorShape shape) {
 
 void TfrmCarga::LogLineAdded(const LogLine& line) {
   redtResultado->AppendLine(FromCp1252(line.text), line.style);
-  progress_.LineWritten(line.style);
+  progress_.LineWritten(line);
 }
 
 void TfrmCarga::LogCleared() {
