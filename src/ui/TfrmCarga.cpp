@@ -31,9 +31,12 @@ QString NoticeOfTextOutsideTheCodePage(const QString& input) {
 }  // namespace
 
 TfrmCarga::TfrmCarga(QWidget* parent) : QWidget(parent), carga_(this) {
+  // The PDF is named after the case number the report prints; after a single data file
+  // no header was read, and the typed one names it.
   showReport_ = [this](const DadosResultado& dados, QWidget* parentWindow) {
+    const QString caseNumber = dados.numCaso.isEmpty() ? edtNrCaso->text() : dados.numCaso;
     MostraRelatorio(dados, parentWindow,
-                    ReportTarget{FromPath(carga_.PastaSelecionada), FromCp1252(carga_.NumCaso)});
+                    ReportTarget{FromPath(carga_.PastaSelecionada), caseNumber});
   };
   FormCreate();
 }
@@ -123,21 +126,13 @@ void TfrmCarga::RunCommand(QPushButton* startedBy, Kind kind,
   EndRun(startedBy);
 }
 
-// The focus goes where no key can change the folder before the buttons are switched
-// off (Qt would move it on to the folder list): onto "Interromper" for a check, off the
-// window's controls otherwise.
+// The focus leaves the button before the buttons are switched off (Qt would move it on
+// to the folder list); once a check has files to read, it goes to "Interromper".
 void TfrmCarga::BeginRun(Kind kind) {
   commandRunning_ = true;
   checkRunning_ = kind == Kind::Check;
   focusSetByCommand_ = false;
-  if (kind == Kind::Check) {
-    btnInterromper->show();
-    btnInterromper->setEnabled(true);
-    btnInterromper->setFocus(Qt::OtherFocusReason);
-    stopShortcut_->setEnabled(true);
-  } else if (QWidget* focused = focusWidget()) {
-    focused->clearFocus();
-  }
+  if (QWidget* focused = focusWidget()) focused->clearFocus();
   SetCommandButtonsEnabled(false);
   DriveComboBox1->setEnabled(false);
   dlb1->setEnabled(false);
@@ -196,6 +191,12 @@ bool TfrmCarga::InputsFitTheCodePage() {
 
 void TfrmCarga::ShowResultReport(const std::string& manifestDigest) {
   showReport_(DadosDaCarga(carga_, redtResultado->LinesAsShown(), manifestDigest), this);
+}
+
+void TfrmCarga::OfferTheStop() {
+  btnInterromper->show();
+  btnInterromper->setFocus(Qt::OtherFocusReason);
+  stopShortcut_->setEnabled(true);
 }
 
 bool TfrmCarga::OfferToStop() {

@@ -165,6 +165,8 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void InputsToEngine();
   bool InputsFitTheCodePage();
   void ShowResultReport(const std::string& manifestDigest);
+  // Shows "Interromper" (with the focus) and lets Escape stop: the check has begun.
+  void OfferTheStop();
   // Asks whether to interrupt the running check; on yes asks the engine to stop.
   // True when a stop was asked for.
   bool OfferToStop();

@@ -59,6 +59,7 @@ void TfrmCarga::RestoreCursor() {
 void TfrmCarga::FolderCheckStarted() {
   ShowCursor(Qt::WaitCursor);
   progress_.Begin(expectedFiles_);
+  OfferTheStop();
 }
 
 void TfrmCarga::FileStarted(const std::string& path, RecordTypeIndex) {
@@ -90,6 +91,7 @@ std::optional<std::string> TfrmCarga::ChooseFile(const std::string& initialFolde
   progress_.Begin(expectedFiles_);
   progress_.FileStarted(*chosen);
   ShowOverallProgress();
+  OfferTheStop();
   return ToPath(*chosen);
 }
 

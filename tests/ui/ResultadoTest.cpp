@@ -257,7 +257,7 @@ void TestResultado::pdfAndPrintoutAreNamedAfterTheCase() {
     } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
       dialogFolder = files->directory().absolutePath();
       dialogFile = files->selectedFiles().value(0);
-      files->accept();
+      QMetaObject::invokeMethod(files, "accept");
     } else if (auto* lineEdit = modal->findChild<QLineEdit*>(QStringLiteral("filename"))) {
       printFile = lineEdit->text();
       modal->close();
