@@ -11,7 +11,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
-#include <QPushButton>
+#include <QHBoxLayout>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
@@ -51,12 +51,7 @@ ReportPreview::ReportPreview(Report& report, QWidget* parent, ReportTarget targe
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   BuildToolBar();
-  folderLabel_ = new QLabel(FolderLine(), this);
-  folderLabel_->setObjectName(QStringLiteral("pastaVerificada"));
-  folderLabel_->setContentsMargins(6, 3, 6, 3);
-  folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  folderLabel_->setVisible(!target_.folder.isEmpty());
-  layout->addWidget(folderLabel_);
+  BuildInfoBar();
   layout->addWidget(view_, 1);
   FitToScreen();
 }
@@ -163,21 +158,45 @@ void ReportPreview::SavePdf() {
     QMessageBox::warning(this, windowTitle(), error);
     return;
   }
-  OfferToOpen(path);
+  savedPdf_ = path;
+  ShowInfoBar();
 }
 
-void ReportPreview::OfferToOpen(const QString& path) {
-  QMessageBox box(QMessageBox::Information, windowTitle(),
-                  QStringLiteral("Relatório salvo em %1").arg(QDir::toNativeSeparators(path)),
-                  QMessageBox::NoButton, this);
-  QPushButton* open = box.addButton(QStringLiteral("Abrir"), QMessageBox::AcceptRole);
-  QPushButton* close = box.addButton(QStringLiteral("Fechar"), QMessageBox::RejectRole);
-  box.setDefaultButton(open);
-  box.setEscapeButton(close);
-  box.exec();
-  if (box.clickedButton() == open && !openFile_(path)) {
+// A bar under the tool bar: the checked folder and, once saved, the PDF with a link that
+// opens it. No window of its own, so the preview keeps the keyboard.
+void ReportPreview::BuildInfoBar() {
+  infoBar_ = new QWidget(this);
+  auto* bar = new QHBoxLayout(infoBar_);
+  bar->setContentsMargins(6, 3, 6, 3);
+  folderLabel_ = new QLabel(FolderLine(), infoBar_);
+  folderLabel_->setObjectName(QStringLiteral("pastaVerificada"));
+  folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  savedLabel_ = new QLabel(infoBar_);
+  savedLabel_->setObjectName(QStringLiteral("pdfSalvo"));
+  savedLabel_->setTextFormat(Qt::RichText);
+  connect(savedLabel_, &QLabel::linkActivated, this, [this] { OpenSavedPdf(); });
+  bar->addWidget(folderLabel_);
+  bar->addStretch(1);
+  bar->addWidget(savedLabel_);
+  layout()->addWidget(infoBar_);
+  ShowInfoBar();
+}
+
+void ReportPreview::ShowInfoBar() {
+  folderLabel_->setVisible(!target_.folder.isEmpty());
+  savedLabel_->setVisible(!savedPdf_.isEmpty());
+  if (!savedPdf_.isEmpty()) {
+    savedLabel_->setText(QStringLiteral("Salvo em %1 — <a href=\"abrir\">Abrir</a>")
+                             .arg(QDir::toNativeSeparators(savedPdf_).toHtmlEscaped()));
+  }
+  infoBar_->setVisible(!target_.folder.isEmpty() || !savedPdf_.isEmpty());
+}
+
+void ReportPreview::OpenSavedPdf() {
+  if (savedPdf_.isEmpty()) return;
+  if (!openFile_(savedPdf_)) {
     QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("Não foi possível abrir %1").arg(path));
+                         QStringLiteral("Não foi possível abrir %1").arg(savedPdf_));
   }
 }
 

@@ -36,8 +36,11 @@ class ReportPreview : public QDialog {
   // Asks for a printer and prints the report on it.
   void Print();
   // Asks for a file name (by default "Resultado-<case number>.pdf" in the checked
-  // folder) and writes the report there; then offers to open it.
+  // folder) and writes the report there; then offers, above the pages, to open it.
   void SavePdf();
+  // The PDF saved last from this preview (empty before), and opening it.
+  QString SavedPdf() const { return savedPdf_; }
+  void OpenSavedPdf();
 
   const ReportTarget& Target() const { return target_; }
   // The line above the pages naming the checked folder (hidden when there is none).
@@ -55,14 +58,18 @@ class ReportPreview : public QDialog {
   void ShowPage(int page);
   void UpdatePageLabel();
   void FitToScreen();
-  void OfferToOpen(const QString& path);
+  void BuildInfoBar();
+  void ShowInfoBar();
 
   Report& report_;
   QPrinter printer_;
   QPrintPreviewWidget* view_ = nullptr;
   QLabel* pageLabel_ = nullptr;
+  QWidget* infoBar_ = nullptr;
   QLabel* folderLabel_ = nullptr;
+  QLabel* savedLabel_ = nullptr;
   ReportTarget target_;
+  QString savedPdf_;
   FileOpener openFile_ = &ReportPreview::OpenWithDesktop;
 };
 

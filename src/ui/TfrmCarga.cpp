@@ -95,7 +95,6 @@ void TfrmCarga::RunCheck(QPushButton* startedBy, int fileCount,
                          const std::function<ComandoResultado()>& check) {
   RunCommand(startedBy, Kind::Check, [this, fileCount, &check] {
     if (!InputsFitTheCodePage()) return;
-    progress_.Clear();
     expectedFiles_ = fileCount;
     try {
       const ComandoResultado result = check();

@@ -184,7 +184,7 @@ void TestEntradas::cutFolderNameShowsItsPath() {
   QTRY_VERIFY(list->currentIndex().data().toString() == QStringLiteral("curta"));
   const QRect shortRow = list->visualRect(list->currentIndex());
   QVERIFY(list->TooltipAt(shortRow.center()).isEmpty());
-  QVERIFY(list->TooltipAt(QPoint(2, list->viewport()->height() + 50)).isEmpty());
+  QVERIFY(list->TooltipAt(QPoint(2, -10)).isEmpty());  // no folder there
 }
 
 QTEST_MAIN(TestEntradas)
