@@ -77,12 +77,10 @@ class TfrmCarga : public QWidget, private CargaHooks {
   bool CommandRunning() const { return commandRunning_; }
   // True while an open command checks files (the time a stop can be asked for).
   bool CheckRunning() const { return checkRunning_; }
-  const OverallProgress& Progresso() const { return progress_; }
 
   // Makes the inputs of the last session (folder, algorithm, case and bank numbers) come
   // back now, and keeps them from now on (at each command and when the window closes).
   void RememberInputs();
-  void SaveInputs() const;
 
   // Chooses the folder of a drop: the dropped folder, or the folder of a dropped file.
   // False (and nothing chosen) while a command runs or when the drop holds no local file.
@@ -144,6 +142,7 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void CreateLogAndFooter();
   void CreateOverallProgress();
   QString SuggestedLogPath() const;
+  void SaveInputs() const;
   void AcceptFolderDrops();
   void SetTabOrder();
   void NameControls();
