@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QUrl>
 #include <algorithm>
 #include <QGuiApplication>
@@ -11,7 +12,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
-#include <QHBoxLayout>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
@@ -125,7 +125,7 @@ void ReportPreview::UpdatePageLabel() {
 
 QString ReportPreview::FolderLine() const {
   if (target_.folder.isEmpty()) return {};
-  return QStringLiteral("Pasta verificada: %1   (manifesto HASHV.txt gravado nela)")
+  return QStringLiteral("Pasta verificada: %1 — manifesto HASHV.txt gravado nela")
       .arg(QDir::toNativeSeparators(target_.folder));
 }
 
@@ -162,11 +162,12 @@ void ReportPreview::SavePdf() {
   ShowInfoBar();
 }
 
-// A bar under the tool bar: the checked folder and, once saved, the PDF with a link that
-// opens it. No window of its own, so the preview keeps the keyboard.
+// Two lines under the tool bar: the checked folder and, once saved, the PDF with a link
+// that opens it. No window of its own, so the preview keeps the keyboard.
 void ReportPreview::BuildInfoBar() {
   infoBar_ = new QWidget(this);
-  auto* bar = new QHBoxLayout(infoBar_);
+  auto* bar = new QVBoxLayout(infoBar_);
+  bar->setSpacing(2);
   bar->setContentsMargins(6, 3, 6, 3);
   folderLabel_ = new QLabel(FolderLine(), infoBar_);
   folderLabel_->setObjectName(QStringLiteral("pastaVerificada"));
@@ -175,8 +176,9 @@ void ReportPreview::BuildInfoBar() {
   savedLabel_->setObjectName(QStringLiteral("pdfSalvo"));
   savedLabel_->setTextFormat(Qt::RichText);
   connect(savedLabel_, &QLabel::linkActivated, this, [this] { OpenSavedPdf(); });
+  // The folder may be long: it takes the room there is and never widens the window.
+  folderLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   bar->addWidget(folderLabel_);
-  bar->addStretch(1);
   bar->addWidget(savedLabel_);
   layout()->addWidget(infoBar_);
   ShowInfoBar();
@@ -186,8 +188,9 @@ void ReportPreview::ShowInfoBar() {
   folderLabel_->setVisible(!target_.folder.isEmpty());
   savedLabel_->setVisible(!savedPdf_.isEmpty());
   if (!savedPdf_.isEmpty()) {
-    savedLabel_->setText(QStringLiteral("Salvo em %1 — <a href=\"abrir\">Abrir</a>")
-                             .arg(QDir::toNativeSeparators(savedPdf_).toHtmlEscaped()));
+    savedLabel_->setText(QStringLiteral("PDF salvo: %1 — <a href=\"abrir\">Abrir</a>")
+                             .arg(QFileInfo(savedPdf_).fileName().toHtmlEscaped()));
+    savedLabel_->setToolTip(QDir::toNativeSeparators(savedPdf_));
   }
   infoBar_->setVisible(!target_.folder.isEmpty() || !savedPdf_.isEmpty());
 }
