@@ -39,7 +39,7 @@ class TfrmCarga : public QWidget, private CargaHooks {
   using FileChooser = std::function<std::optional<QString>(QWidget* parent,
                                                            const QString& initialFolder)>;
 
-  // The client area at the default size, where every control stands at its described
+  // The client area at the default size, where every control stands at its usual
   // place; the window may grow from there (the log box and the folder list take the room)
   // and shrink in height down to the minimum (the room under the group first, then the
   // log box).

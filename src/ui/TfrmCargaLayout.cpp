@@ -1,5 +1,5 @@
 // Where the controls stand at a client size. At the default size (902 x 701) every
-// control is at its described place. A wider window gives the extra width to the log
+// control is at its usual place. A wider window gives the extra width to the log
 // box; a taller one gives a third of the extra height to the folder list and the rest to
 // the log box. A lower one takes the height from the room under the group first, then
 // from the log box. Every other control keeps its place.

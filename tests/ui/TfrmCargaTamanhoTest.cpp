@@ -1,4 +1,4 @@
-// The window's size: the described size by default, resizable from there; the room
+// The window's size: 902 x 701 by default, resizable from there; the room
 // gained goes to the log box and the folder list, the room lost comes from under the
 // group and then from the log box; every other control keeps its place; the size it
 // opens at on 1366 x 768 and on 2560 x 1440 at 200 %.
@@ -136,7 +136,7 @@ void TestTamanho::roomLostComesFromUnderTheGroupThenTheLog() {
 void TestTamanho::sizeOnScreen_data() {
   QTest::addColumn<QRect>("available");  // device-independent pixels
   QTest::addColumn<QSize>("expected");
-  // 1366 x 768 at 100 %, no panel: the described size fits.
+  // 1366 x 768 at 100 %, no panel: the default size fits.
   QTest::newRow("1366x768 sem painel") << QRect(0, 0, 1366, 768) << QSize(902, 701);
   // With a 40 px task bar the window loses height under the group.
   QTest::newRow("1366x768 com barra de 40") << QRect(0, 0, 1366, 728) << QSize(902, 682);
