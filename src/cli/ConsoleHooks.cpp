@@ -1,11 +1,10 @@
 #include "cli/ConsoleHooks.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 
 #include "layout/Cp1252.h"
+#include "platform/Console.h"
+#include "platform/Paths.h"
 #include "validation/LogTexts.h"
 
 namespace validador::cli {
@@ -16,7 +15,7 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 }  // namespace
 
 ConsoleHooks::ConsoleHooks(bool styled, std::optional<std::string> chosenFile)
-    : styled_(styled), chosenFile_(std::move(chosenFile)), stderrIsTerminal_(isatty(2) != 0) {}
+    : styled_(styled), chosenFile_(std::move(chosenFile)), stderrIsTerminal_(platform::StandardErrorIsTerminal()) {}
 
 void ConsoleHooks::LogLineAdded(const LogLine& line) {
   ClearProgress();
@@ -36,7 +35,7 @@ void ConsoleHooks::Progress() {
   if (progressVisible_ && now - lastProgress_ < kProgressInterval) return;
   lastProgress_ = now;
   const long long percent = 100LL * carga_->GaugePos / carga_->GaugeMax;
-  const std::string name = std::filesystem::path(carga_->FEdit).filename().string();
+  const std::string name = platform::FileNameOf(carga_->FEdit);
   std::fflush(stdout);
   std::fprintf(stderr, "\r\033[K%s %lld%%", name.c_str(), percent);
   std::fflush(stderr);

@@ -10,6 +10,7 @@
 #include "cli/HelpText.h"
 #include "cli/UsageError.h"
 #include "hash/Calchash.h"
+#include "platform/Console.h"
 
 namespace validador::cli {
 namespace {
@@ -30,13 +31,15 @@ bool IsHelpWord(std::string_view word) { return word == "--help" || word == "-h"
 
 int main(int argc, char** argv) {
   using namespace validador::cli;
-  if (argc < 2) return ReportUsageError("falta o comando");
-  const std::string word = argv[1];
+  validador::platform::PrepareStandardStreams();
+  const Args arguments = validador::platform::ArgumentsOf(argc, argv);
+  if (arguments.size() < 2) return ReportUsageError("falta o comando");
+  const std::string& word = arguments[1];
   if (IsHelpWord(word)) {
     std::cout << ProgramHelp();
     return kExitOk;
   }
   const Command* command = FindCommand(word == "--version" ? "version" : word);
   if (command == nullptr) return ReportUsageError("comando desconhecido: " + word);
-  return command->Execute(Args(argv + 2, argv + argc));
+  return command->Execute(Args(arguments.begin() + 2, arguments.end()));
 }
