@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and benchmarking need.
 # Idempotent: only missing packages are installed. Works as root or through sudo.
-# Usage: scripts/setup.sh [--cross-aarch64]   (also the 64-bit ARM cross compiler
-# and qemu-user, for scripts/test-portable.sh)
+# Usage: scripts/setup.sh [--cross-aarch64] [--windows]
+#   --cross-aarch64  also the 64-bit ARM cross compiler and qemu-user (scripts/test-portable.sh)
+#   --windows        also MinGW-w64 and Wine (scripts/test-windows.sh)
+#   --package        also what scripts/package.sh needs (dpkg-dev, help2man, zip)
 set -euo pipefail
 
 packages=(
@@ -13,9 +15,14 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth
 )
-if [[ ${1:-} == --cross-aarch64 ]]; then
-  packages+=(g++-aarch64-linux-gnu qemu-user)
-fi
+for option in "$@"; do
+  case $option in
+    --cross-aarch64) packages+=(g++-aarch64-linux-gnu qemu-user) ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64) ;;
+    --package) packages+=(dpkg-dev help2man zip) ;;
+    *) echo "setup: unknown option $option" >&2; exit 64 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
