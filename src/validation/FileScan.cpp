@@ -23,6 +23,8 @@ namespace {
 
 constexpr char kEndOfFile = '\x1A';
 constexpr char kCarriageReturn = '\r';
+// Blocks in memory at most, whatever the number of processors: memory stays flat.
+constexpr std::size_t kMostBlocks = 24;
 // The first line is kept up to this many bytes a field (the identification header).
 constexpr std::size_t kFirstLineFieldCap = 4096;
 
@@ -104,7 +106,8 @@ class Pipeline {
         observer_(observer),
         tuning_(CurrentScanTuning()),
         judges_(JudgingThreads(tuning_, !request.algorithm.empty())),
-        slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory : 2 * judges_ + 4),
+        slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory
+                                           : std::min<std::size_t>(2 * judges_ + 4, kMostBlocks)),
         file_(path),
         judge_(request.type, request.bank, request.mode),
         firstLine_(request.keepFirstLine) {
