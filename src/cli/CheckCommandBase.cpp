@@ -7,7 +7,10 @@
 #include <string>
 
 #include "cli/ConsoleHooks.h"
+#include "cli/ErrorText.h"
 #include "cli/ReportOutput.h"
+#include "cli/ReportTarget.h"
+#include "cli/StandardOutput.h"
 #include "cli/UsageError.h"
 #include "hash/Calchash.h"
 #include "layout/Cp1252.h"
@@ -20,14 +23,25 @@
 namespace validador::cli {
 namespace {
 
+// The option's text in Windows-1252. A character the page cannot hold would otherwise
+// become '?' and might then match what the delivery holds, so it is a wrong use.
+std::string Cp1252Option(const std::string& value, std::string_view option) {
+  if (const std::optional<ByteSpan> outside = FirstCharacterOutsideCp1252(value)) {
+    throw UsageError(std::string(option) + ": o caractere \"" +
+                     EscapeControls(value.substr(outside->offset, outside->length)) +
+                     "\" não existe no Windows-1252");
+  }
+  return Utf8ToCp1252(value);
+}
+
 // Fills the inputs of the check from the options; throws UsageError for a wrong one.
 void ApplyInputs(const ParsedArgs& parsed, bool singleFile, Carga& carga) {
   const std::optional<std::string> caso = parsed.Value(kCaseOption.name);
   const std::optional<std::string> banco = parsed.Value(kBankOption.name);
   if (!singleFile && !caso) throw UsageError("falta --case");
   if (!banco) throw UsageError("falta --bank");
-  carga.edtNrCaso = Utf8ToCp1252(caso.value_or(""));
-  carga.edtNrBanco = Utf8ToCp1252(*banco);
+  carga.edtNrCaso = Cp1252Option(caso.value_or(""), kCaseOption.name);
+  carga.edtNrBanco = Cp1252Option(*banco, kBankOption.name);
   if (carga.edtNrBanco.size() > kBankNumberLength) {
     throw UsageError("o n.º do banco tem no máximo três caracteres");
   }
@@ -76,25 +90,45 @@ std::string FolderOf(const std::string& file) {
   return parent.empty() ? std::string(".") : parent.string();
 }
 
+// An empty folder or file name would put the standard names at the root of the file
+// system; it is a wrong use.
+void RefuseEmptyPaths(const ParsedArgs& parsed, bool singleFile) {
+  if (parsed.positionals.front().empty()) {
+    throw UsageError(singleFile ? "o ARQUIVO não pode ser vazio" : "a PASTA não pode ser vazia");
+  }
+  if (parsed.Value(kFolderOption.name) == std::string()) {
+    throw UsageError("a pasta de --folder não pode ser vazia");
+  }
+}
+
+// The manifest and, when asked for, the report of a check that ran to its end. The log
+// is out on stdout before either is written.
+void WriteOutputs(const ParsedArgs& parsed, Carga& carga,
+                  const std::optional<std::string>& reportTarget) {
+  FlushOut();
+  if (!parsed.Flag(kManifestOption.name) && !reportTarget) return;
+  const std::optional<std::string> digest = carga.GeraManifesto();
+  if (digest && reportTarget) WriteReport(carga, *digest, *reportTarget);
+}
+
 // Runs the command on the filled-in check, then the manifest and the report asked for.
 // The listing is written last, whole or not at all, and only when nothing ended the command.
 int RunCarga(const ParsedArgs& parsed, bool singleFile, Carga& carga, ConsoleHooks& hooks,
+             const std::optional<std::string>& reportTarget,
              const std::optional<ListingRequest>& listing) {
-  const std::optional<std::string> report = parsed.Value(kReportOption.name);
   try {
     const ComandoResultado result = singleFile ? carga.AbreArquivo() : carga.AbreArquivos();
     hooks.ClearProgress();
-    std::fflush(stdout);
-    if (result != ComandoResultado::Concluido) return kExitUsage;
-    if (parsed.Flag(kManifestOption.name) || report) {
-      const std::optional<std::string> digest = carga.GeraManifesto();
-      if (digest && report) WriteReport(carga, *digest, *report);
+    if (result != ComandoResultado::Concluido) {
+      FlushOut();
+      return result == ComandoResultado::Interrompido ? kExitEnded : kExitUsage;
     }
+    WriteOutputs(parsed, carga, reportTarget);
     if (listing) platform::ReplaceFileContents(listing->path, ListingAs(listing->format, carga.Listagem));
   } catch (const std::exception& error) {
     hooks.ClearProgress();
     std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", Cp1252ToUtf8(MessageWithFullStop(error.what())).c_str());
+    ReportError(error);
     return kExitEnded;
   }
   return carga.Log.HasErrorLine() ? kExitFindings : kExitOk;
@@ -103,7 +137,9 @@ int RunCarga(const ParsedArgs& parsed, bool singleFile, Carga& carga, ConsoleHoo
 }  // namespace
 
 int CheckCommandBase::Run(const ParsedArgs& parsed) const {
-  if (parsed.Value(kReportOption.name) && !ReportAvailable()) throw UsageError(kReportUnavailable);
+  const std::optional<std::string> report = parsed.Value(kReportOption.name);
+  if (report && !ReportAvailable()) throw UsageError(kReportUnavailable);
+  RefuseEmptyPaths(parsed, singleFile_);
   const std::string& target = parsed.positionals.front();
   std::optional<std::string> chosenFile;
   if (singleFile_) chosenFile = std::filesystem::absolute(target).string();
@@ -115,7 +151,16 @@ int CheckCommandBase::Run(const ParsedArgs& parsed) const {
   if (listing) carga.ListagemPedida = listing->maxErrors;
   carga.dlb1 = singleFile_ ? parsed.Value(kFolderOption.name).value_or(FolderOf(*chosenFile))
                            : target;
-  return RunCarga(parsed, singleFile_, carga, hooks, listing);
+  std::optional<std::string> reportTarget;
+  if (report) {
+    DeliveryPaths delivery{.folders = {carga.dlb1}, .files = {}};
+    if (chosenFile) {
+      delivery.folders.push_back(FolderOf(*chosenFile));
+      delivery.files.push_back(*chosenFile);
+    }
+    reportTarget = ReportTargetPath(*report, delivery);
+  }
+  return RunCarga(parsed, singleFile_, carga, hooks, reportTarget, listing);
 }
 
 }  // namespace validador::cli

@@ -1,17 +1,21 @@
 // `hash`: the digest of each file named, by algorithm name.
 
 #include <array>
-#include <iostream>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/Command.h"
 #include "cli/CommandRegistry.h"
 #include "cli/Commands.h"
+#include "cli/ErrorText.h"
+#include "cli/StandardOutput.h"
 #include "cli/UsageError.h"
 #include "hash/Calchash.h"
-#include "hash/TComponent.h"
-#include "layout/Cp1252.h"
+#include "hash/DCPhash.h"
+#include "hash/DigestText.h"
+#include "hash/TFileStream.h"
 #include "layout/Errors.h"
 
 namespace validador::cli {
@@ -20,18 +24,15 @@ namespace {
 constexpr std::array<std::string_view, 2> kSynopsis = {"[--hash NOME]", "ARQUIVO..."};
 constexpr std::array<OptionSpec, 1> kOptions = {kHashOption};
 
-// Tells on stderr that a file cannot be read, and remembers it.
-class StderrNotifier : public HashNotifier {
- public:
-  void CannotReadFile(const std::string& path) override {
-    std::cerr << "Impossível ler o arquivo: " << path << "\n";
-    anyUnreadable_ = true;
+// The file's digest; nullopt, after saying why on stderr, when it cannot be read.
+std::optional<std::string> DigestOrReason(const std::string& path, std::string_view algorithm) {
+  try {
+    return DigestOfFile(path, algorithm);
+  } catch (const EInOutError& error) {
+    ReportError(EInOutError(error.ErrorCode(), error.Message(), path));
+    return std::nullopt;
   }
-  bool AnyUnreadable() const { return anyUnreadable_; }
-
- private:
-  bool anyUnreadable_ = false;
-};
+}
 
 class HashCommand final : public Command {
  public:
@@ -48,18 +49,19 @@ class HashCommand final : public Command {
     const std::string algorithm = parsed.Value(kHashOption.name).value_or("md5");
     if (!IsAlgorithmName(algorithm)) throw UsageError("algoritmo desconhecido: " + algorithm);
     if (parsed.positionals.empty()) throw UsageError("falta o arquivo");
-    TComponent owner;
-    StderrNotifier notifier;
+    bool anyUnreadable = false;
     try {
       for (const auto& file : parsed.positionals) {
-        std::cout << Calchash(file, algorithm, &owner, &notifier) << "  " << file << "\n";
+        const std::optional<std::string> digest = DigestOrReason(file, algorithm);
+        if (digest) WriteOut(*digest + "  " + file + "\n");
+        anyUnreadable = anyUnreadable || !digest;
       }
+      FlushOut();
     } catch (const Exception& error) {
-      std::cout.flush();
-      std::cerr << "validador-cli: " << Cp1252ToUtf8(MessageWithFullStop(error.what())) << "\n";
+      ReportError(error);
       return kExitEnded;
     }
-    return notifier.AnyUnreadable() ? kExitFindings : kExitOk;
+    return anyUnreadable ? kExitFindings : kExitOk;
   }
 
   // Every usage error of `hash` is followed by the names it accepts.

@@ -7,6 +7,8 @@
 #include "cli/CheckCommandBase.h"
 #include "cli/CommandRegistry.h"
 #include "cli/ConsoleHooks.h"
+#include "cli/ErrorText.h"
+#include "cli/StandardOutput.h"
 #include "cli/UsageError.h"
 #include "hash/Calchash.h"
 #include "layout/Cp1252.h"
@@ -55,10 +57,10 @@ class VerifyCommand final : public Command {
       carga.ConfereHash(manifestDigest);
     } catch (const std::exception& error) {
       std::fflush(stdout);
-      std::fprintf(stderr, "validador-cli: %s\n", Cp1252ToUtf8(MessageWithFullStop(error.what())).c_str());
+      ReportError(error);
       return kExitEnded;
     }
-    std::fflush(stdout);
+    FlushOut();
     return carga.Log.HasErrorLine() ? kExitFindings : kExitOk;
   }
 };

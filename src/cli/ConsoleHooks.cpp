@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "cli/ErrorText.h"
+#include "cli/StandardOutput.h"
 #include "layout/Cp1252.h"
 #include "validation/LogTexts.h"
 
@@ -27,7 +29,7 @@ void ConsoleHooks::LogLineAdded(const LogLine& line) {
   }
   out += Cp1252ToUtf8(line.text);
   out += '\n';
-  std::fwrite(out.data(), 1, out.size(), stdout);
+  WriteOut(out);
 }
 
 void ConsoleHooks::Progress() {
@@ -60,7 +62,22 @@ std::optional<std::string> ConsoleHooks::ChooseFile(const std::string&) { return
 
 void ConsoleHooks::CannotReadFile(const std::string& path) {
   ClearProgress();
-  std::fprintf(stderr, "%s: %s\n", Cp1252ToUtf8(texts::CannotReadFile()).c_str(), path.c_str());
+  std::fprintf(stderr, "%s: %s\n", Cp1252ToUtf8(texts::CannotReadFile()).c_str(),
+               EscapeControls(path).c_str());
+}
+
+void ConsoleHooks::NameClash(const std::string& checked, const std::vector<std::string>& ignored) {
+  ClearProgress();
+  std::string note =
+      "validador-cli: aviso: nomes que só diferem em maiúsculas e minúsculas; "
+      "verificado: " +
+      EscapeControls(std::filesystem::path(checked).filename().string()) + "; ignorado: ";
+  for (std::size_t i = 0; i < ignored.size(); ++i) {
+    if (i > 0) note += ", ";
+    note += EscapeControls(std::filesystem::path(ignored[i]).filename().string());
+  }
+  note += "\n";
+  std::fwrite(note.data(), 1, note.size(), stderr);
 }
 
 }  // namespace validador::cli

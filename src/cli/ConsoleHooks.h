@@ -1,10 +1,12 @@
 #pragma once
-// What the command line does for a check: the log on stdout as it is written, the
-// notices and unreadable files on stderr, a progress display when stderr is a terminal.
+// What the command line does for a check: the log on stdout as it is written (a write
+// the system refuses ends the check), the notices, unreadable files and name clashes on
+// stderr, a progress display when stderr is a terminal.
 
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "validation/Carga.h"
 
@@ -21,6 +23,7 @@ class ConsoleHooks : public CargaHooks {
   void InputNotice(const std::string& text, Entrada about) override;
   std::optional<std::string> ChooseFile(const std::string& initialFolder) override;
   void CannotReadFile(const std::string& path) override;
+  void NameClash(const std::string& checked, const std::vector<std::string>& ignored) override;
 
   bool NoticeShown() const { return noticeShown_; }
   void ClearProgress();

@@ -13,8 +13,10 @@ bool ReportAvailable();
 inline constexpr const char* kReportUnavailable =
     "--report indisponível: o programa foi compilado sem o relatório (sem o Qt)";
 
-// Writes the report of `carga` with the manifest digest to `pdfPath`; throws
-// validador::Exception when it cannot.
+// Writes the report of `carga` with the manifest digest to `pdfPath`, whole or not at
+// all: the old file stays as it was when anything fails. Throws validador::Exception
+// when the report cannot be painted, EInOutError naming the path when it cannot be
+// written.
 void WriteReport(const Carga& carga, const std::string& manifestDigest,
                  const std::string& pdfPath);
 

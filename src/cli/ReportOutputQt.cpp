@@ -4,9 +4,11 @@
 
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "cli/ReportOutput.h"
 #include "layout/Errors.h"
+#include "platform/ReplaceFile.h"
 #include "report/Branding.h"
 #include "report/Relatorio.h"
 #include "resultado/DadosDaCarga.h"
@@ -52,10 +54,11 @@ void WriteReport(const Carga& carga, const std::string& manifestDigest,
                  const std::string& pdfPath) {
   EnsureGuiApplication();
   const DadosResultado dados = DadosDaCarga(carga, LinhasDoLog(carga), manifestDigest);
+  QByteArray pdf;
   QString erro;
-  if (!SalvaRelatorioPdf(dados, QString::fromStdString(pdfPath), &erro)) {
-    throw Exception(ToCp1252(erro));
-  }
+  if (!GeraRelatorioPdf(dados, &pdf, &erro)) throw Exception(ToCp1252(erro));
+  platform::ReplaceFileContents(pdfPath, std::string_view(pdf.constData(),
+                                                          static_cast<std::size_t>(pdf.size())));
 }
 
 }  // namespace validador::cli

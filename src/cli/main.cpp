@@ -7,9 +7,12 @@
 
 #include "cli/CommandRegistry.h"
 #include "cli/Commands.h"
+#include "cli/ErrorText.h"
 #include "cli/HelpText.h"
+#include "cli/StandardOutput.h"
 #include "cli/UsageError.h"
 #include "hash/Calchash.h"
+#include "layout/Errors.h"
 
 namespace validador::cli {
 namespace {
@@ -25,11 +28,7 @@ std::string ProgramHelp() {
 
 bool IsHelpWord(std::string_view word) { return word == "--help" || word == "-h" || word == "help"; }
 
-}  // namespace
-}  // namespace validador::cli
-
-int main(int argc, char** argv) {
-  using namespace validador::cli;
+int RunCommandLine(int argc, char** argv) {
   if (argc < 2) return ReportUsageError("falta o comando");
   const std::string word = argv[1];
   if (IsHelpWord(word)) {
@@ -39,4 +38,27 @@ int main(int argc, char** argv) {
   const Command* command = FindCommand(word == "--version" ? "version" : word);
   if (command == nullptr) return ReportUsageError("comando desconhecido: " + word);
   return command->Execute(Args(argv + 2, argv + argc));
+}
+
+// A command that has done its work has not succeeded until its output is out: output
+// the system did not take ends it with an error. A command already ended by an error
+// or by a wrong use has said so and keeps its status.
+int StatusOnceOutputIsOut(int status) {
+  if (status != kExitOk && status != kExitFindings) return status;
+  try {
+    FlushOut();
+  } catch (const validador::Exception& error) {
+    ReportError(error);
+    return kExitEnded;
+  }
+  return status;
+}
+
+}  // namespace
+}  // namespace validador::cli
+
+int main(int argc, char** argv) {
+  using namespace validador::cli;
+  IgnoreOutputSignals();
+  return StatusOnceOutputIsOut(RunCommandLine(argc, argv));
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace validador {
 namespace {
@@ -31,39 +32,50 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-char ByteOf(char32_t cp) {
+// The Windows-1252 byte of a code point; nullopt when the page has none for it.
+std::optional<char> ByteFor(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
   }
-  return '?';
+  return std::nullopt;
 }
 
-// Decodes one UTF-8 sequence at s[i]; advances i. Returns U+FFFD on bad input.
+// What a sequence that is not well-formed UTF-8 decodes to; Windows-1252 has no byte for it.
+constexpr char32_t kMalformed = 0xFFFD;
+
+// Decodes one UTF-8 sequence at s[i] and advances i past it. A sequence that is cut
+// short, overlong, a surrogate or beyond U+10FFFF decodes to kMalformed; i then stops
+// at the first byte that does not belong to it (one past a stray lead byte).
 char32_t NextCodePoint(std::string_view s, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(s[i++]);
   if (lead < 0x80) return lead;
   int extra = 0;
   char32_t cp = 0;
+  char32_t least = 0;  // the smallest code point that needs this many bytes
   if ((lead & 0xE0) == 0xC0) {
     extra = 1;
     cp = lead & 0x1F;
+    least = 0x80;
   } else if ((lead & 0xF0) == 0xE0) {
     extra = 2;
     cp = lead & 0x0F;
+    least = 0x800;
   } else if ((lead & 0xF8) == 0xF0) {
     extra = 3;
     cp = lead & 0x07;
+    least = 0x10000;
   } else {
-    return 0xFFFD;
+    return kMalformed;
   }
   for (int k = 0; k < extra; ++k) {
-    if (i >= s.size()) return 0xFFFD;
+    if (i >= s.size()) return kMalformed;
     const auto next = static_cast<unsigned char>(s[i]);
-    if ((next & 0xC0) != 0x80) return 0xFFFD;
+    if ((next & 0xC0) != 0x80) return kMalformed;
     cp = (cp << 6) | (next & 0x3F);
     ++i;
   }
+  if (cp < least || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return kMalformed;
   return cp;
 }
 
@@ -80,8 +92,22 @@ std::string Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   std::size_t i = 0;
-  while (i < utf8.size()) out += ByteOf(NextCodePoint(utf8, i));
+  while (i < utf8.size()) out += ByteFor(NextCodePoint(utf8, i)).value_or('?');
   return out;
+}
+
+std::optional<ByteSpan> FirstCharacterOutsideCp1252(std::string_view utf8) {
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const std::size_t start = i;
+    if (!ByteFor(NextCodePoint(utf8, i))) return ByteSpan{start, i - start};
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> Utf8ToCp1252Checked(std::string_view utf8) {
+  if (FirstCharacterOutsideCp1252(utf8)) return std::nullopt;
+  return Utf8ToCp1252(utf8);
 }
 
 }  // namespace validador

@@ -3,6 +3,8 @@
 // written in the sources as UTF-8 and turned into Windows-1252 once; the shells turn
 // the bytes back into UTF-8 to show them.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,5 +17,20 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // UTF-8 to Windows-1252. A character that Windows-1252 cannot hold, or a byte
 // sequence that is not UTF-8, becomes '?'.
 std::string Utf8ToCp1252(std::string_view utf8);
+
+// A stretch of bytes in a text: where it starts and how many bytes it takes.
+struct ByteSpan {
+  std::size_t offset = 0;
+  std::size_t length = 0;
+};
+
+// The first character of the UTF-8 text that Windows-1252 cannot hold, or the first
+// bytes that are not well-formed UTF-8 (a cut, overlong or surrogate sequence, a stray
+// byte); nullopt when the whole text fits.
+std::optional<ByteSpan> FirstCharacterOutsideCp1252(std::string_view utf8);
+
+// UTF-8 to Windows-1252 with nothing replaced: nullopt when FirstCharacterOutsideCp1252
+// finds anything, so that no text is silently changed into another one.
+std::optional<std::string> Utf8ToCp1252Checked(std::string_view utf8);
 
 }  // namespace validador

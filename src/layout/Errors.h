@@ -10,7 +10,15 @@ namespace validador {
 // Base of every error the shells show in their general error handler.
 class Exception : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit Exception(const std::string& message)
+      : std::runtime_error(message), message_(message) {}
+
+  // The whole message. what() ends at the first NUL byte, which a message quoting a
+  // delivery's bytes may hold; this keeps every byte.
+  const std::string& Message() const { return message_; }
+
+ private:
+  std::string message_;
 };
 
 // A text that the integer conversion rejects: "'%s' is not a valid integer value".

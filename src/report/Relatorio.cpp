@@ -11,4 +11,10 @@ bool SalvaRelatorioPdf(const DadosResultado& dados, const QString& pdfPath, QStr
   return SaveReportPdf(form.QuickRep1, pdfPath, erro);
 }
 
+bool GeraRelatorioPdf(const DadosResultado& dados, QByteArray* pdf, QString* erro) {
+  TfrmResultado form;
+  form.PreencheRelatorio(dados);
+  return RenderReportPdf(form.QuickRep1, pdf, erro);
+}
+
 }  // namespace validador

@@ -1,10 +1,16 @@
 #include "report/ReportRenderer.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <string_view>
+
+#include "layout/Errors.h"
+#include "platform/ReplaceFile.h"
 #include "report/ReportBand.h"
 #include "report/ReportUnits.h"
 
@@ -65,15 +71,38 @@ bool RenderReport(Report& report, QPagedPaintDevice& device, QString* error) {
   return painter.end();
 }
 
-bool SaveReportPdf(Report& report, const QString& path, QString* error) {
-  QPdfWriter writer(path);
+bool RenderReportPdf(Report& report, QByteArray* pdf, QString* error) {
+  pdf->clear();
+  QBuffer buffer(pdf);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
   writer.setResolution(static_cast<int>(kReportDotsPerInch));
   writer.setTitle(report.Title());
   writer.setCreator(QStringLiteral("Validador"));
   QString renderError;
-  if (!RenderReport(report, writer, &renderError)) {
-    SetError(error, QStringLiteral("Não foi possível gravar o arquivo \"%1\".")
-                        .arg(QFileInfo(path).absoluteFilePath()));
+  if (!RenderReport(report, writer, &renderError) || pdf->isEmpty()) {
+    SetError(error, renderError.isEmpty()
+                        ? QStringLiteral("Não foi possível gerar o PDF do relatório.")
+                        : renderError);
+    return false;
+  }
+  return true;
+}
+
+bool SaveReportPdf(Report& report, const QString& path, QString* error) {
+  const QString shownPath = QFileInfo(path).absoluteFilePath();
+  QByteArray pdf;
+  if (!RenderReportPdf(report, &pdf, nullptr)) {
+    SetError(error, QStringLiteral("Não foi possível gravar o arquivo \"%1\".").arg(shownPath));
+    return false;
+  }
+  try {
+    platform::ReplaceFileContents(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+  } catch (const EInOutError& failure) {
+    SetError(error, QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2.")
+                        .arg(shownPath, QString::fromLatin1(failure.what())));
     return false;
   }
   return true;

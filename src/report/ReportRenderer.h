@@ -1,6 +1,7 @@
 #pragma once
 // Painting a report on paged devices: a PDF writer, a printer, a print preview.
 
+#include <QByteArray>
 #include <QString>
 
 #include "report/Report.h"
@@ -20,8 +21,14 @@ bool RenderReport(Report& report, QPagedPaintDevice& device, QString* error);
 void PaintReportPage(QPainter& painter, const ReportPage& page, double dotsPerInchX,
                      double dotsPerInchY);
 
-// Writes the report as an A4 PDF file at `path`. False, with `error` filled, when the
-// file cannot be written.
+// The report as a whole A4 PDF document in memory. False, with `error` filled, when it
+// cannot be painted.
+bool RenderReportPdf(Report& report, QByteArray* pdf, QString* error);
+
+// Writes the report as an A4 PDF file at `path`: painted whole in memory, then put in
+// place of the old file at once (a temporary file beside it, flushed and renamed over
+// it). False, with `error` filled, when it cannot be painted or written; the old file
+// is then as it was and no temporary file stays behind.
 bool SaveReportPdf(Report& report, const QString& path, QString* error);
 
 }  // namespace validador

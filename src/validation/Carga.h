@@ -56,6 +56,11 @@ class CargaHooks {
   }
   // A file could not be opened for its digest ("Impossível ler o arquivo").
   virtual void CannotReadFile(const std::string& /*path*/) {}
+  // The folder holds more than one file for a standard name, the names differing in
+  // letter case only: `checked` is the one checked, the `ignored` ones are not read.
+  // Told before the file is checked; the log is the same as without the others.
+  virtual void NameClash(const std::string& /*checked*/,
+                         const std::vector<std::string>& /*ignored*/) {}
 };
 
 // How an open command ended when it did not throw.

@@ -145,12 +145,13 @@ void Carga::ProcessaArquivos() {
   hooks_->StateChanged();
   bool stopped = false;
   for (const RecordTypeIndex type : kProcessingOrder) {
-    const std::string path = StandardFilePath(PastaSelecionada, type);
+    const StandardFileChoice file = FindStandardFile(PastaSelecionada, type);
     if (stopped) {
-      ListaSemLog(path, type);
+      ListaSemLog(file.path, type);
       continue;
     }
-    const bool reachedRun = ProcessaArquivo(path, type);
+    if (!file.ignored.empty()) hooks_->NameClash(file.path, file.ignored);
+    const bool reachedRun = ProcessaArquivo(file.path, type);
     stopped = type == rtI && !reachedRun;
   }
 }

@@ -27,20 +27,43 @@ std::string UpperAscii(std::string_view text) {
   return upper;
 }
 
-std::string StandardFilePath(std::string_view folder, RecordTypeIndex type) {
-  const std::string_view name = LayoutCatalogue::Instance().NomeArquivo(type);
-  const std::string exact = JoinPath(folder, name);
-  if (FileExists(exact)) return exact;
+namespace {
 
+// The names of the folder's regular files that equal `name` ignoring ASCII case, in
+// name order.
+std::vector<std::string> NamesIgnoringCase(std::string_view folder, std::string_view name) {
   const std::string wanted = UpperAscii(name);
-  std::vector<std::string> matches;
+  std::vector<std::string> names;
   for (const std::string& candidate : platform::DirectoryEntries(std::string(folder))) {
     if (UpperAscii(candidate) == wanted && FileExists(JoinPath(folder, candidate))) {
-      matches.push_back(candidate);
+      names.push_back(candidate);
     }
   }
-  if (matches.empty()) return exact;
-  return JoinPath(folder, *std::min_element(matches.begin(), matches.end()));
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+StandardFileChoice FindStandardFile(std::string_view folder, RecordTypeIndex type) {
+  const std::string_view name = LayoutCatalogue::Instance().NomeArquivo(type);
+  const std::vector<std::string> names = NamesIgnoringCase(folder, name);
+  // The exact name whenever it is there, even where the listing missed it (a folder that
+  // cannot be listed, a file added meanwhile); otherwise the first in name order.
+  auto chosen = std::find(names.begin(), names.end(), name);
+  if (chosen == names.end() && !names.empty() && !FileExists(JoinPath(folder, name))) {
+    chosen = names.begin();
+  }
+  StandardFileChoice choice;
+  choice.path = JoinPath(folder, chosen == names.end() ? name : std::string_view(*chosen));
+  for (auto other = names.begin(); other != names.end(); ++other) {
+    if (other != chosen) choice.ignored.push_back(JoinPath(folder, *other));
+  }
+  return choice;
+}
+
+std::string StandardFilePath(std::string_view folder, RecordTypeIndex type) {
+  return FindStandardFile(folder, type).path;
 }
 
 }  // namespace validador

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "layout/UGlobal.h"
 
@@ -12,9 +13,19 @@ namespace validador {
 // folder already ends in one).
 std::string JoinPath(std::string_view folder, std::string_view name);
 
-// The path of the record type's standard file in `folder`: the exact name when a
-// file of that name exists, otherwise a file whose name equals it ignoring ASCII
-// case (the first in name order), otherwise the exact name (which then does not exist).
+// The record type's standard file in a folder, and the other files there whose names
+// differ from it in letter case only: those are not checked.
+struct StandardFileChoice {
+  std::string path;                  // the file checked
+  std::vector<std::string> ignored;  // paths, in name order; empty when there is no clash
+};
+
+// The record type's standard file in `folder`: the exact name when a file of that name
+// exists, otherwise a file whose name equals it ignoring ASCII case (the first in name
+// order), otherwise the exact name (which then does not exist).
+StandardFileChoice FindStandardFile(std::string_view folder, RecordTypeIndex type);
+
+// FindStandardFile's path alone.
 std::string StandardFilePath(std::string_view folder, RecordTypeIndex type);
 
 // True when a regular file (or a link to one) exists at `path`.

@@ -96,10 +96,10 @@ TEST_F(CheckCli, ErrorEndingTheCommandExitsTwoWithoutTheClosingLine) {
 }
 
 TEST_F(CheckCli, MissingIdentificationFileInCheckFileIsAnInputOutputError) {
-  const auto result = Cli({"check-file", delivery.dir.File("I_IDENTIFICA_DADOS.TXT.old/I_IDENTIFICA_DADOS.txt"),
-                           "--bank", "001"});
+  const std::string missing = delivery.dir.File("I_IDENTIFICA_DADOS.TXT.old/I_IDENTIFICA_DADOS.txt");
+  const auto result = Cli({"check-file", missing, "--bank", "001"});
   EXPECT_EQ(result.exitCode, 2);
-  EXPECT_EQ(result.err, "File not found.\n");
+  EXPECT_EQ(result.err, "validador-cli: " + missing + ": File not found.\n");
 }
 
 TEST_F(CheckCli, CheckFileRunsOneFile) {
@@ -142,19 +142,50 @@ TEST_P(CheckCliUsage, ExitsWith64) {
 INSTANTIATE_TEST_SUITE_P(
     Errors, CheckCliUsage,
     ::testing::Values(
-        UsageCase{"EmptyCase", {"check", ".", "--case", "", "--bank", "001"}, "Preencha o n.º do caso!"},
-        UsageCase{"EmptyBank", {"check", ".", "--case", "1", "--bank", ""}, "Preencha o n.º do banco!"},
-        UsageCase{"EmptyBankSingle", {"check-file", "x.txt", "--bank="}, "Preencha o n.º do banco!"},
+        UsageCase{
+            "EmptyCase", {"check", ".", "--case", "", "--bank", "001"}, "Preencha o n.º do caso!"},
+        UsageCase{
+            "EmptyBank", {"check", ".", "--case", "1", "--bank", ""}, "Preencha o n.º do banco!"},
+        UsageCase{
+            "EmptyBankSingle", {"check-file", "x.txt", "--bank="}, "Preencha o n.º do banco!"},
         UsageCase{"LongBank", {"check", ".", "--case", "1", "--bank", "0011"}, "três caracteres"},
-        UsageCase{"UnknownAlgorithm", {"check", ".", "--case", "1", "--bank", "001", "--hash", "MD5"},
+        UsageCase{"UnknownAlgorithm",
+                  {"check", ".", "--case", "1", "--bank", "001", "--hash", "MD5"},
                   "haval, md4, md5, ripemd128, ripemd160, sha1, sha256, sha384, sha512, tiger"},
-        UsageCase{"UnknownOption", {"check", ".", "--case", "1", "--bank", "001", "--fast"}, "--fast"},
+        UsageCase{
+            "UnknownOption", {"check", ".", "--case", "1", "--bank", "001", "--fast"}, "--fast"},
         UsageCase{"FolderOnlyForCheckFile", {"check", ".", "--folder", "x"}, "--folder"},
         UsageCase{"MissingValue", {"check", ".", "--case"}, "--case"},
         UsageCase{"MissingCase", {"check", ".", "--bank", "001"}, "--case"},
         UsageCase{"MissingFolder", {"check", "--case", "1", "--bank", "001"}, "PASTA"},
         UsageCase{"TwoFolders", {"check", ".", "..", "--case", "1", "--bank", "001"}, ".."},
-        UsageCase{"UnknownCommand", {"verifica"}, "verifica"}),
+        UsageCase{"UnknownCommand", {"verifica"}, "verifica"},
+        // An empty folder or file is never the root of the file system.
+        UsageCase{"EmptyFolder",
+                  {"check", "", "--case", "1", "--bank", "001"},
+                  "a PASTA não pode ser vazia"},
+        UsageCase{"EmptyFolderOption",
+                  {"check-file", "x.txt", "--bank", "001", "--folder", ""},
+                  "a pasta de --folder não pode ser vazia"},
+        UsageCase{"EmptyFolderOptionInline",
+                  {"check-file", "x.txt", "--bank", "001", "--folder="},
+                  "a pasta de --folder não pode ser vazia"},
+        UsageCase{"EmptyFile", {"check-file", "", "--bank", "001"}, "o ARQUIVO não pode ser vazio"},
+        // A character Windows-1252 cannot hold would become '?', which might match.
+        UsageCase{"CaseOutsideCp1252",
+                  {"check", ".", "--case", "2024→1", "--bank", "001"},
+                  "--case: o caractere \"→\" não existe no Windows-1252"},
+        UsageCase{"BankOutsideCp1252",
+                  {"check", ".", "--case", "1", "--bank", "0\xF0\x9F\x98\x80"},
+                  "--bank: o caractere \"\xF0\x9F\x98\x80\" não existe no Windows-1252"},
+        UsageCase{"BankNotUtf8",
+                  {"check-file", "x.txt", "--bank",
+                   "0\xE7"
+                   "1"},
+                  "--bank: o caractere \"\\xE7\" não existe no Windows-1252"},
+        UsageCase{"CaseOverlong",
+                  {"check", ".", "--case", "\xC1\x81", "--bank", "001"},
+                  "--case: o caractere \"\\xC1\\x81\" não existe no Windows-1252"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckCliHelp, HelpExitsZero) {

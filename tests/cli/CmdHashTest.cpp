@@ -73,14 +73,13 @@ INSTANTIATE_TEST_SUITE_P(
                         "955A1BF8EC483D7421FE3C1646613A59ED5441FB0F321389F77F48A879C7B1F1"},
         AlgorithmDigest{"tiger", "1714A472EEE57D30040412BFCC55032A0B11602FF37BEEE9"}));
 
-TEST_F(HashCommand, UnreadableFileGetsAnEmptyLineAndExitStatusOne) {
+TEST_F(HashCommand, UnreadableFileGetsNoLineButItsReasonAndExitStatusOne) {
   const std::string abc = dir.Write("abc.txt", "abc");
   const std::string missing = dir.File("falta.txt");
   const auto result = RunProcess(kCli, {"hash", "--hash", "sha1", missing, abc});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.out,
-            "  " + missing + "\nA9993E364706816ABA3E25717850C26C9CD0D89D  " + abc + "\n");
-  EXPECT_EQ(result.err, "Impossível ler o arquivo: " + missing + "\n");
+  EXPECT_EQ(result.out, "A9993E364706816ABA3E25717850C26C9CD0D89D  " + abc + "\n");
+  EXPECT_EQ(result.err, "validador-cli: " + missing + ": File not found.\n");
 }
 
 struct UsageCase {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "layout/Cp1252.h"
 #include "layout/Errors.h"
 
@@ -34,6 +37,51 @@ TEST(Cp1252, UnrepresentableAndMalformedBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1252("\xFF"), "?");
 }
 
+// Where the checked conversion stops: the first character that Windows-1252 has no
+// byte for, or the first bytes that are not well-formed UTF-8.
+struct OutsideCase {
+  const char* name;
+  std::string utf8;
+  std::optional<ByteSpan> outside;  // nullopt: the whole text fits
+  std::string cp1252;               // the checked conversion, when it fits
+};
+
+class Cp1252Checked : public ::testing::TestWithParam<OutsideCase> {};
+
+TEST_P(Cp1252Checked, FindsWhatCannotBeHeldAndConvertsOnlyWhatCan) {
+  const OutsideCase& c = GetParam();
+  const std::optional<ByteSpan> outside = FirstCharacterOutsideCp1252(c.utf8);
+  ASSERT_EQ(outside.has_value(), c.outside.has_value());
+  if (outside) {
+    EXPECT_EQ(outside->offset, c.outside->offset);
+    EXPECT_EQ(outside->length, c.outside->length);
+    EXPECT_EQ(Utf8ToCp1252Checked(c.utf8), std::nullopt);
+  } else {
+    EXPECT_EQ(Utf8ToCp1252Checked(c.utf8), c.cp1252);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Cp1252Checked,
+    ::testing::Values(
+        OutsideCase{"Empty", "", std::nullopt, ""},
+        OutsideCase{"Accents", "Mês € “x”", std::nullopt, "M\xEAs \x80 \x93x\x94"},
+        OutsideCase{"UndefinedByteAsControl", "\xC2\x81", std::nullopt, "\x81"},
+        OutsideCase{"QuestionMarkItself", "a?", std::nullopt, "a?"},
+        OutsideCase{"Arrow", "12→3", ByteSpan{2, 3}, ""},
+        OutsideCase{"FourByteCharacter", "1\xF0\x9F\x98\x80", ByteSpan{1, 4}, ""},
+        OutsideCase{"StrayByte", "ab\xFF", ByteSpan{2, 1}, ""},
+        OutsideCase{"CutSequence", "a\xC3", ByteSpan{1, 1}, ""},
+        OutsideCase{"OverlongLetter", "\xC1\x81", ByteSpan{0, 2}, ""},
+        OutsideCase{"OverlongNul", "x\xC0\x80", ByteSpan{1, 2}, ""},
+        OutsideCase{"Surrogate", "\xED\xA0\x80", ByteSpan{0, 3}, ""},
+        OutsideCase{"PastUnicode", "\xF4\x90\x80\x80", ByteSpan{0, 4}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Cp1252, OverlongSequencesBecomeQuestionMarksNotLetters) {
+  EXPECT_EQ(Utf8ToCp1252("\xC1\x81" "1"), "?1");  // an overlong "A" is no "A"
+}
+
 TEST(Cp1252, UndefinedBytesKeepTheirValueAsControls) {
   EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xC2\x81");
   EXPECT_EQ(Utf8ToCp1252("\xC2\x81"), "\x81");
@@ -43,6 +91,14 @@ TEST(ErrorMessages, FullStopAddedOnlyWhenMissing) {
   EXPECT_EQ(MessageWithFullStop("File not found"), "File not found.");
   EXPECT_EQ(MessageWithFullStop("Done."), "Done.");
   EXPECT_EQ(MessageWithFullStop(""), ".");
+}
+
+TEST(ErrorMessages, MessageKeepsEveryByteWhereWhatStopsAtNul) {
+  using namespace std::string_literals;
+  const std::string text = "'1\0002' is not a valid integer value"s;
+  const EConvertError error(text);
+  EXPECT_EQ(error.Message(), text);
+  EXPECT_STREQ(error.what(), "'1");
 }
 
 TEST(ErrorMessages, InOutErrorTextsByCode) {

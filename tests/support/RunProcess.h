@@ -1,6 +1,8 @@
 #pragma once
 // Runs a program to its end and gives back its exit status, stdout and stderr.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,5 +17,24 @@ struct ProcessResult {
 // Runs `program` with `args`; `stdinText` is fed to its standard input.
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
                          const std::string& stdinText = "");
+
+// Where a program's standard output goes.
+enum class StdoutTo {
+  Captured,    // a pipe read into ProcessResult::out
+  DevFull,     // /dev/full: every write fails with "no space left"
+  ClosedPipe,  // a pipe whose reading end is closed before the program starts
+};
+
+struct RunOptions {
+  std::string stdinText;
+  // The size no file the program writes may pass (RLIMIT_FSIZE), in bytes.
+  std::optional<std::uint64_t> fileSizeLimit;
+  StdoutTo stdoutTo = StdoutTo::Captured;
+};
+
+// As RunProcess, with the options. stdout and stderr are read through pipes, so that a
+// file-size limit bears on the files the program writes and not on its output.
+ProcessResult RunProcessWith(const std::string& program, const std::vector<std::string>& args,
+                             const RunOptions& options);
 
 }  // namespace testsupport

@@ -1,0 +1,25 @@
+#pragma once
+// How validador-cli shows an error on stderr: the file concerned and the reason, every
+// byte of the message kept, control characters written as escapes.
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace validador::cli {
+
+// The UTF-8 text with what a terminal would act on or hide written as escapes: NUL as
+// \0; tab, line feed and carriage return as \t, \n, \r; other C0 controls and DEL as
+// \xNN; C1 controls as \u0080 to \u009F; bytes that are not well-formed UTF-8 as \xNN.
+std::string EscapeControls(std::string_view utf8);
+
+// The line for an error that ended a command: "validador-cli: PATH: MESSAGE." when the
+// error names its file (input/output errors, a file changed while read), else the
+// message with its full stop. The message is the system's own text, whole (a NUL in it
+// does not cut it), turned into UTF-8.
+std::string ErrorLine(const std::exception& error);
+
+// Writes ErrorLine(error) and a line break to stderr.
+void ReportError(const std::exception& error);
+
+}  // namespace validador::cli
