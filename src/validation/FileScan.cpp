@@ -76,16 +76,17 @@ class FirstLineKeeper {
   }
 
  private:
-  // Marks the fields that reach past the cap before handing the piece on.
+  // Marks the fields that reach past the cap before handing the piece on; fields past
+  // those the condenser keeps are not marked.
   void Take(std::string_view piece) {
     present_ = true;
+    if (cut_.empty()) cut_.push_back(false);
     for (std::size_t at = 0; at <= piece.size();) {
       const std::size_t tab = std::min(piece.find('\t', at), piece.size());
-      if (cut_.empty()) cut_.push_back(false);
       fieldBytes_ += tab - at;
       if (fieldBytes_ > kFirstLineFieldCap) cut_.back() = true;
       if (tab == piece.size()) break;
-      cut_.push_back(false);
+      if (cut_.size() < LineCondenser::kFieldsKept) cut_.push_back(false);
       fieldBytes_ = 0;
       at = tab + 1;
     }
