@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   build-essential clang cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
   poppler-utils openssl
   fonts-liberation fonts-dejavu-core
   xvfb xauth

@@ -7,8 +7,10 @@
 #include <QStyleFactory>
 #include <QTimer>
 
+#include "app/QtTranslations.h"
 #include "app/TfrmSplash.h"
 #include "report/Branding.h"
+#include "ui/ScreenFit.h"
 #include "ui/TfrmCarga.h"
 
 namespace validador::app {
@@ -22,6 +24,7 @@ void PrepareApplication(QApplication& application) {
     QApplication::setStyle(fusion);
   }
   application.setWindowIcon(QIcon(AppIconPath()));
+  InstallQtTranslations(QLocale::system());
 }
 
 void ShowSplash(std::chrono::milliseconds time) {
@@ -38,8 +41,9 @@ void ShowSplash(std::chrono::milliseconds time) {
 
 int RunProgram(QApplication& application) {
   ui::TfrmCarga window;
+  window.RememberInputs();
   ShowSplash(kSplashTime);
-  CentreOnScreen(&window);
+  ui::FitAndCentre(&window);
   window.show();
   return application.exec();
 }

@@ -110,4 +110,6 @@ std::optional<std::string> Utf8ToCp1252Checked(std::string_view utf8) {
   return Utf8ToCp1252(utf8);
 }
 
+bool FitsCp1252(std::string_view utf8) { return !FirstCharacterOutsideCp1252(utf8); }
+
 }  // namespace validador

@@ -33,4 +33,8 @@ std::optional<ByteSpan> FirstCharacterOutsideCp1252(std::string_view utf8);
 // finds anything, so that no text is silently changed into another one.
 std::optional<std::string> Utf8ToCp1252Checked(std::string_view utf8);
 
+// True when every character of the UTF-8 text has a Windows-1252 byte, so that
+// Utf8ToCp1252 gives it back unchanged.
+bool FitsCp1252(std::string_view utf8);
+
 }  // namespace validador

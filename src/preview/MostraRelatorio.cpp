@@ -7,10 +7,10 @@
 
 namespace validador {
 
-void MostraRelatorio(const DadosResultado& dados, QWidget* parent) {
+void MostraRelatorio(const DadosResultado& dados, QWidget* parent, const ReportTarget& target) {
   auto form = std::make_unique<TfrmResultado>();
   form->PreencheRelatorio(dados);
-  ReportPreview preview(form->QuickRep1, parent);
+  ReportPreview preview(form->QuickRep1, parent, target);
   preview.exec();
 }
 

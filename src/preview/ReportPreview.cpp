@@ -1,8 +1,12 @@
 #include "preview/ReportPreview.h"
 
 #include <QAction>
-#include <algorithm>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QUrl>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -29,8 +33,11 @@ QString PageLabelText(int page, int count) {
 
 }  // namespace
 
-ReportPreview::ReportPreview(Report& report, QWidget* parent)
-    : QDialog(parent), report_(report), printer_(QPrinter::HighResolution) {
+ReportPreview::ReportPreview(Report& report, QWidget* parent, ReportTarget target)
+    : QDialog(parent),
+      report_(report),
+      printer_(QPrinter::HighResolution),
+      target_(std::move(target)) {
   setWindowTitle(QStringLiteral("Visualização do relatório"));
   printer_.setPageLayout(report_.PageLayout());
   printer_.setDocName(report_.Title());
@@ -44,6 +51,7 @@ ReportPreview::ReportPreview(Report& report, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   BuildToolBar();
+  BuildInfoBar();
   layout->addWidget(view_, 1);
   FitToScreen();
 }
@@ -115,10 +123,25 @@ void ReportPreview::UpdatePageLabel() {
   pageLabel_->setText(PageLabelText(CurrentPage(), PageCount()));
 }
 
+QString ReportPreview::FolderLine() const {
+  if (target_.folder.isEmpty()) return {};
+  return QStringLiteral("Pasta verificada: %1 — manifesto HASHV.txt gravado nela")
+      .arg(QDir::toNativeSeparators(target_.folder));
+}
+
+// The print dialog's file field shows the same name as the PDF's save dialog. The
+// printer keeps that file only when the user prints to a file: choosing a printer in
+// the dialog empties it, and so does cancelling.
 void ReportPreview::Print() {
+  printer_.setOutputFileName(target_.PdfPath());
+  printer_.setOutputFormat(QPrinter::NativeFormat);
   QPrintDialog dialog(&printer_, this);
   dialog.setWindowTitle(QStringLiteral("Imprimir relatório"));
-  if (dialog.exec() == QDialog::Accepted) view_->print();
+  if (dialog.exec() == QDialog::Accepted) {
+    view_->print();
+  } else {
+    printer_.setOutputFileName(QString());
+  }
 }
 
 void ReportPreview::SavePdf() {
@@ -126,11 +149,62 @@ void ReportPreview::SavePdf() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(QStringLiteral("Arquivos PDF (*.pdf)"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  dialog.selectFile(QStringLiteral("Resultado.pdf"));
+  if (!target_.folder.isEmpty()) dialog.setDirectory(target_.folder);
+  dialog.selectFile(target_.PdfPath());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString path = dialog.selectedFiles().constFirst();
   QString error;
-  if (!SaveReportPdf(report_, dialog.selectedFiles().constFirst(), &error))
+  if (!SaveReportPdf(report_, path, &error)) {
     QMessageBox::warning(this, windowTitle(), error);
+    return;
+  }
+  savedPdf_ = path;
+  ShowInfoBar();
+}
+
+// Two lines under the tool bar: the checked folder and, once saved, the PDF with a link
+// that opens it. No window of its own, so the preview keeps the keyboard.
+void ReportPreview::BuildInfoBar() {
+  infoBar_ = new QWidget(this);
+  auto* bar = new QVBoxLayout(infoBar_);
+  bar->setSpacing(2);
+  bar->setContentsMargins(6, 3, 6, 3);
+  folderLabel_ = new QLabel(FolderLine(), infoBar_);
+  folderLabel_->setObjectName(QStringLiteral("pastaVerificada"));
+  folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  savedLabel_ = new QLabel(infoBar_);
+  savedLabel_->setObjectName(QStringLiteral("pdfSalvo"));
+  savedLabel_->setTextFormat(Qt::RichText);
+  connect(savedLabel_, &QLabel::linkActivated, this, [this] { OpenSavedPdf(); });
+  // The folder may be long: it takes the room there is and never widens the window.
+  folderLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  bar->addWidget(folderLabel_);
+  bar->addWidget(savedLabel_);
+  layout()->addWidget(infoBar_);
+  ShowInfoBar();
+}
+
+void ReportPreview::ShowInfoBar() {
+  folderLabel_->setVisible(!target_.folder.isEmpty());
+  savedLabel_->setVisible(!savedPdf_.isEmpty());
+  if (!savedPdf_.isEmpty()) {
+    savedLabel_->setText(QStringLiteral("PDF salvo: %1 — <a href=\"abrir\">Abrir</a>")
+                             .arg(QFileInfo(savedPdf_).fileName().toHtmlEscaped()));
+    savedLabel_->setToolTip(QDir::toNativeSeparators(savedPdf_));
+  }
+  infoBar_->setVisible(!target_.folder.isEmpty() || !savedPdf_.isEmpty());
+}
+
+void ReportPreview::OpenSavedPdf() {
+  if (savedPdf_.isEmpty()) return;
+  if (!openFile_(savedPdf_)) {
+    QMessageBox::warning(this, windowTitle(),
+                         QStringLiteral("Não foi possível abrir %1").arg(savedPdf_));
+  }
+}
+
+bool ReportPreview::OpenWithDesktop(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void ReportPreview::FitToScreen() {

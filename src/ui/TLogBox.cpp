@@ -1,5 +1,10 @@
 #include "ui/TLogBox.h"
 
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -71,6 +76,53 @@ QStringList TLogBox::LinesAsShown() const {
     lines << block.text();
   }
   return lines;
+}
+
+QMenu* TLogBox::CreateLogContextMenu(const QPoint& at) {
+  QMenu* menu = createStandardContextMenu(at);
+  AddLogActions(menu);
+  return menu;
+}
+
+// The log's own actions, after the box's editing ones.
+void TLogBox::AddLogActions(QMenu* menu) {
+  menu->addSeparator();
+  QAction* save = menu->addAction(QStringLiteral("Salvar log…"), this, [this] { SaveLogAs(); });
+  save->setObjectName(QStringLiteral("salvarLog"));
+}
+
+void TLogBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = CreateLogContextMenu(event->pos());
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
+std::optional<QString> TLogBox::SaveLines(const QString& path) const {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  for (const QString& line : LinesAsShown()) {
+    file.write(line.toUtf8());
+    file.write("\r\n");
+  }
+  if (!file.commit()) return file.errorString();
+  return std::nullopt;
+}
+
+void TLogBox::SaveLogAs() {
+  const QString suggested = suggestedPath_ ? suggestedPath_() : QString();
+  const std::optional<QString> path = chooseSave_(this, suggested);
+  if (!path || path->isEmpty()) return;
+  if (const std::optional<QString> error = SaveLines(*path)) {
+    QMessageBox::warning(this, QStringLiteral("Salvar log"),
+                         QStringLiteral("Não foi possível gravar %1:\n%2").arg(*path, *error));
+  }
+}
+
+std::optional<QString> TLogBox::ChooseWithDialog(QWidget* parent, const QString& suggested) {
+  const QString chosen = QFileDialog::getSaveFileName(
+      parent, QStringLiteral("Salvar log"), suggested, QStringLiteral("Arquivos Texto (*.txt)"));
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen;
 }
 
 }  // namespace validador::ui

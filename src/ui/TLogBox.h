@@ -7,8 +7,12 @@
 #include <QStringList>
 #include <QTextCharFormat>
 #include <QTextEdit>
+#include <functional>
+#include <optional>
 
 #include "validation/VerificationLog.h"
+
+class QMenu;
 
 namespace validador::ui {
 
@@ -33,9 +37,37 @@ class TLogBox : public QTextEdit {
   QTextCharFormat BaseFormat() const;
   static QTextCharFormat StyleFormat(LogStyle style);
 
+  // The context menu: the box's own editing actions, then the log's actions ("Salvar
+  // log…"). The caller owns the menu.
+  QMenu* CreateLogContextMenu(const QPoint& at);
+
+  // Writes the lines as shown to `path` as UTF-8 text, one line each, ended by CR LF.
+  // The error text when it cannot.
+  std::optional<QString> SaveLines(const QString& path) const;
+  // Asks for a file (starting at SuggestedLogPath) and saves the log there; a failure
+  // is shown in a message box.
+  void SaveLogAs();
+
+  // The save dialog: the chosen file, or nothing when the user cancels.
+  using SaveChooser = std::function<std::optional<QString>(QWidget* parent,
+                                                           const QString& suggested)>;
+  void SetSaveChooser(SaveChooser chooser) { chooseSave_ = std::move(chooser); }
+  // Where the save dialog starts (set by the window: the checked folder and case).
+  void SetSuggestedLogPath(std::function<QString()> suggested) {
+    suggestedPath_ = std::move(suggested);
+  }
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
  private:
+  static std::optional<QString> ChooseWithDialog(QWidget* parent, const QString& suggested);
+  void AddLogActions(QMenu* menu);
+
   bool appendedSinceReset_ = false;
   QColor baseColour_;
+  SaveChooser chooseSave_ = &TLogBox::ChooseWithDialog;
+  std::function<QString()> suggestedPath_;
 };
 
 }  // namespace validador::ui

@@ -11,18 +11,23 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <optional>
 
 #include "preview/MostraRelatorio.h"
+#include "ui/OverallProgress.h"
 #include "ui/TDirectoryListBox.h"
 #include "ui/TDriveComboBox.h"
 #include "ui/TLogBox.h"
 #include "ui/TPanel.h"
 #include "ui/TShape.h"
 #include "validation/Carga.h"
+
+class QMimeData;
+class QShortcut;
 
 namespace validador::ui {
 
@@ -34,8 +39,13 @@ class TfrmCarga : public QWidget, private CargaHooks {
   using FileChooser = std::function<std::optional<QString>(QWidget* parent,
                                                            const QString& initialFolder)>;
 
+  // The client area at the default size, where every control stands at its usual
+  // place; the window may grow from there (the log box and the folder list take the room)
+  // and shrink in height down to the minimum (the room under the group first, then the
+  // log box).
   static constexpr int kClientWidth = 902;
   static constexpr int kClientHeight = 701;
+  static constexpr int kMinimumClientHeight = 531;
 
   explicit TfrmCarga(QWidget* parent = nullptr);
   ~TfrmCarga() override;
@@ -53,12 +63,28 @@ class TfrmCarga : public QWidget, private CargaHooks {
   // they are given).
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void SetReportShower(ReportShower shower) { showReport_ = std::move(shower); }
+  // The question asked before a running check is interrupted (by the "Interromper"
+  // button, Escape or closing the window); true to interrupt. A message box unless
+  // replaced.
+  using StopQuestion = std::function<bool(QWidget* parent)>;
+  void SetStopQuestion(StopQuestion question) { askToStop_ = std::move(question); }
+  static bool AskWithMessageBox(QWidget* parent);
   // The standard dialog: one filter, "Arquivos Texto (*.txt)", starting in the folder.
   static std::optional<QString> ChooseWithDialog(QWidget* parent, const QString& initialFolder);
 
   Carga& Engine() { return carga_; }
   const Carga& Engine() const { return carga_; }
   bool CommandRunning() const { return commandRunning_; }
+  // True while an open command checks files (the time a stop can be asked for).
+  bool CheckRunning() const { return checkRunning_; }
+
+  // Makes the inputs of the last session (folder, algorithm, case and bank numbers) come
+  // back now, and keeps them from now on (at each command and when the window closes).
+  void RememberInputs();
+
+  // Chooses the folder of a drop: the dropped folder, or the folder of a dropped file.
+  // False (and nothing chosen) while a command runs or when the drop holds no local file.
+  bool ChooseDroppedFolder(const QMimeData* data);
 
   // ---- controls on the window ----
   QLabel* Image1 = nullptr;
@@ -90,8 +116,17 @@ class TfrmCarga : public QWidget, private CargaHooks {
   std::array<QLineEdit*, 8> Edit{};            // Edit1..Edit8
   TLogBox* redtResultado = nullptr;
 
+  // ---- under the group: the check as a whole, and its stop ----
+  QLabel* lblProgressoGeral = nullptr;
+  QPushButton* btnInterromper = nullptr;  // shown only while a check runs; Escape does the same
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Window creation, in TfrmCargaControles.cpp.
@@ -105,16 +140,36 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void CreateAlgorithmAndGauge();
   void CreateCountBoxes();
   void CreateLogAndFooter();
+  void CreateOverallProgress();
+  QString SuggestedLogPath() const;
+  void SaveInputs() const;
+  void AcceptFolderDrops();
   void SetTabOrder();
   void NameControls();
   void ConnectCommands();
 
-  // Running a command: buttons off, inputs to the engine, the error handler, a close
-  // asked for meanwhile carried out at the end.
-  void RunCommand(const std::function<void()>& command);
+  // Places the controls for a client size (TfrmCargaLayout.cpp).
+  void ArrangeControls(const QSize& client);
+
+  // Running a command: buttons and folder choice off, the focus kept off the folder list,
+  // inputs to the engine, the error handler; at the end the focus back on the button that
+  // started it, unless a notice put it on an input, and a close asked for meanwhile.
+  enum class Kind { Check, Other };
+  void RunCommand(QPushButton* startedBy, Kind kind, const std::function<void()>& command);
+  void RunCheck(QPushButton* startedBy, int fileCount,
+                const std::function<ComandoResultado()>& check);
+  void BeginRun(Kind kind);
+  void EndRun(QPushButton* startedBy);
   void SetCommandButtonsEnabled(bool enabled);
   void InputsToEngine();
+  bool InputsFitTheCodePage();
   void ShowResultReport(const std::string& manifestDigest);
+  // Shows "Interromper" (with the focus) and lets Escape stop: the check has begun.
+  void OfferTheStop();
+  // Asks whether to interrupt the running check; on yes asks the engine to stop.
+  // True when a stop was asked for.
+  bool OfferToStop();
+  void ShowOverallProgress();
 
   // Showing the engine's state, in TfrmCargaHooks.cpp.
   void ShowState();
@@ -130,6 +185,7 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void StateChanged() override;
   void FolderCheckStarted() override;
   void FolderCheckFinished() override;
+  void FileStarted(const std::string& path, RecordTypeIndex type) override;
   void FileFinished() override;
   void PreScanStarted() override;
   void PreScanFinished() override;
@@ -140,9 +196,17 @@ class TfrmCarga : public QWidget, private CargaHooks {
 
   Carga carga_;
   FileChooser chooseFile_ = &TfrmCarga::ChooseWithDialog;
-  ReportShower showReport_ = &MostraRelatorio;
+  ReportShower showReport_;
+  StopQuestion askToStop_ = &TfrmCarga::AskWithMessageBox;
   bool commandRunning_ = false;
+  bool checkRunning_ = false;
+  bool askingToStop_ = false;
   bool closeAsked_ = false;
+  bool focusSetByCommand_ = false;
+  bool rememberInputs_ = false;
+  OverallProgress progress_;
+  QShortcut* stopShortcut_ = nullptr;
+  int expectedFiles_ = 0;  // files the running open command will take up
   int shownAlgorithmIndex_ = -1;
   std::string shownAlgorithmText_;
   std::size_t shownDigests_ = 0;

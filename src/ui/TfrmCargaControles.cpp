@@ -3,7 +3,10 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QShortcut>
+#include <QStyle>
 
+#include "preview/ReportTarget.h"
 #include "report/Branding.h"
 #include "resultado/QtTexts.h"
 #include "ui/TfrmCarga.h"
@@ -15,8 +18,6 @@ namespace {
 
 constexpr int kFontPixels = 11;
 constexpr int kFixedsysPixels = 13;
-constexpr int kVersionHeight = 14;
-constexpr int kMemo2Height = 115;
 
 QLabel* NewLabel(QWidget* parent, const QString& text, int left, int top) {
   auto* label = new QLabel(text, parent);
@@ -52,16 +53,20 @@ void PaintWith(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 void TfrmCarga::FormCreate() {
   setWindowTitle(QStringLiteral(" Validação de Arquivos "));
   setWindowIcon(QIcon(AppIconPath()));
-  setFixedSize(kClientWidth, kClientHeight);
+  setMinimumSize(kClientWidth, kMinimumClientHeight);
+  resize(kClientWidth, kClientHeight);
   setFont(MsSansSerif(kFontPixels));
   setAutoFillBackground(true);
   CreateHeading();
   CreateDecorations();
   CreateGroup();
   CreateLogAndFooter();
+  CreateOverallProgress();
+  ArrangeControls(size());
   SetTabOrder();
   NameControls();
   ConnectCommands();
+  AcceptFolderDrops();
   // The light grey of the window and of Panel2, set once everything stands.
   PaintWith(this, QPalette::Window, kWindowGrey);
   PaintWith(Panel2, QPalette::Window, kWindowGrey);
@@ -189,17 +194,41 @@ void TfrmCarga::CreateCountBoxes() {
 
 void TfrmCarga::CreateLogAndFooter() {
   redtResultado = new TLogBox(GroupBox4);
-  redtResultado->setGeometry(7, 265, 749, 160);
+  redtResultado->SetSuggestedLogPath([this] { return SuggestedLogPath(); });
   RxLabel2 = new QLabel(VersionLine(), this);
-  RxLabel2->setGeometry(0, kClientHeight - kVersionHeight, kClientWidth, kVersionHeight);
   RxLabel2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   RxLabel2->setFont(Arial(kFontPixels));
   PaintWith(RxLabel2, QPalette::WindowText, kNavy);
   Memo2 = new QPlainTextEdit(this);
-  Memo2->setGeometry(0, kClientHeight - kMemo2Height, kClientWidth, kMemo2Height);
   Memo2->setFont(CourierNew(kFontPixels));
   Memo2->setReadOnly(true);
   Memo2->hide();
+}
+
+// Under the group, in the room the hidden digest list leaves: the check as a whole and,
+// while a check runs, the button that interrupts it.
+void TfrmCarga::CreateOverallProgress() {
+  lblProgressoGeral = new QLabel(this);
+  lblProgressoGeral->setFont(MsSansSerif(kFontPixels, true));
+  PaintWith(lblProgressoGeral, QPalette::WindowText, kNavy);
+  btnInterromper = new QPushButton(QStringLiteral("Interromper"), this);
+  btnInterromper->setFont(MsSansSerif(kFontPixels, true));
+  btnInterromper->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
+  btnInterromper->setToolTip(QStringLiteral("Interrompe a verificação em andamento (Esc)"));
+  btnInterromper->hide();
+  stopShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  stopShortcut_->setEnabled(false);
+}
+
+// The log goes beside the delivery it tells about: the checked folder (the chosen one
+// before any check), named after the case.
+QString TfrmCarga::SuggestedLogPath() const {
+  const QString folder = carga_.PastaVerificada.empty() ? dlb1->Directory()
+                                                        : FromPath(carga_.PastaVerificada);
+  const QString caseNumber = SafeInFileName(edtNrCaso->text());
+  const QString name = caseNumber.isEmpty() ? QStringLiteral("Log.txt")
+                                            : QStringLiteral("Log-%1.txt").arg(caseNumber);
+  return QDir(folder).filePath(name);
 }
 
 void TfrmCarga::SetTabOrder() {
@@ -225,7 +254,8 @@ void TfrmCarga::NameControls() {
       {btnLimpaTela, "btnLimpaTela"}, {Label3, "Label3"},   {FEdit, "FEdit"},
       {Label14, "Label14"},       {lblTotReg, "lblTotReg"}, {DriveComboBox1, "DriveComboBox1"},
       {dlb1, "dlb1"},             {Label15, "Label15"},     {cbHash, "cbHash"},
-      {G, "G"},                   {redtResultado, "redtResultado"}};
+      {G, "G"},                   {redtResultado, "redtResultado"},
+      {lblProgressoGeral, "lblProgressoGeral"}, {btnInterromper, "btnInterromper"}};
   for (const auto& [widget, name] : named) widget->setObjectName(QLatin1String(name));
   for (std::size_t i = 0; i < Edit.size(); ++i) {
     Edit[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
@@ -238,6 +268,8 @@ void TfrmCarga::ConnectCommands() {
   connect(btnAbreUm, &QPushButton::clicked, this, [this] { btnAbreUmClick(); });
   connect(btnGeraResult, &QPushButton::clicked, this, [this] { btnGeraResultClick(); });
   connect(btnLimpaTela, &QPushButton::clicked, this, [this] { btnLimpaTelaClick(); });
+  connect(btnInterromper, &QPushButton::clicked, this, [this] { OfferToStop(); });
+  connect(stopShortcut_, &QShortcut::activated, this, [this] { OfferToStop(); });
 }
 
 }  // namespace validador::ui

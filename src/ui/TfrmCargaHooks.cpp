@@ -32,9 +32,14 @@ void ShowCursor(Qt::CursorShape shape) {
 
 void TfrmCarga::LogLineAdded(const LogLine& line) {
   redtResultado->AppendLine(FromCp1252(line.text), line.style);
+  progress_.LineWritten(line);
 }
 
-void TfrmCarga::LogCleared() { redtResultado->Reset(); }
+void TfrmCarga::LogCleared() {
+  redtResultado->Reset();
+  progress_.Clear();
+  ShowOverallProgress();
+}
 
 void TfrmCarga::Progress() {
   ShowGauge();
@@ -51,7 +56,18 @@ void TfrmCarga::RestoreCursor() {
   while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
 }
 
-void TfrmCarga::FolderCheckStarted() { ShowCursor(Qt::WaitCursor); }
+void TfrmCarga::FolderCheckStarted() {
+  ShowCursor(Qt::WaitCursor);
+  progress_.Begin(expectedFiles_);
+  OfferTheStop();
+}
+
+void TfrmCarga::FileStarted(const std::string& path, RecordTypeIndex) {
+  progress_.FileStarted(FromPath(path));
+  ShowOverallProgress();
+}
+
+void TfrmCarga::ShowOverallProgress() { lblProgressoGeral->setText(progress_.Text()); }
 void TfrmCarga::FolderCheckFinished() { RestoreCursor(); }
 void TfrmCarga::FileFinished() { RestoreCursor(); }
 void TfrmCarga::PreScanStarted() { ShowCursor(Qt::BusyCursor); }
@@ -63,6 +79,7 @@ void TfrmCarga::InputNotice(const std::string& text, Entrada about) {
                  : about == Entrada::Banco ? static_cast<QWidget*>(edtNrBanco)
                                            : static_cast<QWidget*>(cbHash);
   box->setFocus();
+  focusSetByCommand_ = true;
 }
 
 std::optional<std::string> TfrmCarga::ChooseFile(const std::string& initialFolder) {
@@ -71,6 +88,10 @@ std::optional<std::string> TfrmCarga::ChooseFile(const std::string& initialFolde
     RestoreCursor();
     return std::nullopt;
   }
+  progress_.Begin(expectedFiles_);
+  progress_.FileStarted(*chosen);
+  ShowOverallProgress();
+  OfferTheStop();
   return ToPath(*chosen);
 }
 

@@ -101,6 +101,11 @@ class Carga : public TComponent, private HashNotifier {
   // ---- identification values and the chosen folder ----
   std::string NumCaso, NumBanco, NomeAnalista, TelContato, EmailContato;
   std::string PastaSelecionada;
+  // The folder of the last check that ran to its end (the chosen folder for "Abre
+  // Arquivos", the chosen file's folder for "Abre Arquivo"); empty before any, after
+  // "Limpa Tela", and when the last open command was interrupted, ended by an error or
+  // checked no file.
+  std::string PastaVerificada;
 
   // ---- commands ----
   void LimpaTela();
@@ -115,6 +120,10 @@ class Carga : public TComponent, private HashNotifier {
   // manifest itself against the digest printed on the report, when given. Input/output
   // errors and a manifest line that is no digest throw.
   ComandoResultado ConfereHash(const std::optional<std::string>& manifestDigest = std::nullopt);
+  // The same for the last check that ran to its end: the manifest goes into the folder
+  // that check read, wherever the folder list stands now. nullopt, with nothing written,
+  // when there is no such check (the algorithm notice comes first, as above).
+  std::optional<std::string> GeraManifestoDaVerificacao();
   // Asks a running check to stop after the block it is reading; any thread may ask.
   void RequestStop() { stopRequested_ = true; }
 
@@ -150,7 +159,8 @@ class Carga : public TComponent, private HashNotifier {
   bool ValidaIdentificacao(const FirstLine& header, const std::string& digest);
   RunResult RelataCorrida(RecordTypeIndex type, std::int64_t lineCount, const LineFacts& facts);
   ComandoResultado UntilStopped(const std::function<void()>& check);
-  void CheckChosenFile(const std::string& path);
+  bool CheckChosenFile(const std::string& path);
+  std::optional<std::string> ManifestoNaPasta(const std::string& folder);
   void AddToDigestList(const std::string& digest);
   void WriteErrorBlock(const std::string& message);
   void WriteFileFaultBlock(const std::string& message, const std::string& digest,

@@ -1,5 +1,6 @@
 // The commands of the check: "Limpa Tela", "Abre Arquivos" and "Abre Arquivo".
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -10,6 +11,7 @@
 namespace validador {
 
 void Carga::LimpaTela() {
+  PastaVerificada.clear();
   Log.Clear();
   Listagem = ErrorListing(ListagemPedida.value_or(ErrorListing::kDefaultMaxErrors));
   hooks_->LogCleared();
@@ -53,6 +55,7 @@ ComandoResultado Carga::AbreArquivos() {
   hooks_->FolderCheckStarted();
   const ComandoResultado result = UntilStopped([this] { ProcessaArquivos(); });
   AppendClosingLine();
+  if (result == ComandoResultado::Concluido) PastaVerificada = PastaSelecionada;
   hooks_->FolderCheckFinished();
   return result;
 }
@@ -77,14 +80,19 @@ ComandoResultado Carga::AbreArquivo() {
 
   FEdit = *chosen;
   hooks_->StateChanged();
-  const ComandoResultado result = UntilStopped([this, &chosen] { CheckChosenFile(*chosen); });
+  bool checked = false;
+  const ComandoResultado result =
+      UntilStopped([this, &chosen, &checked] { checked = CheckChosenFile(*chosen); });
   AppendClosingLine();
+  if (result == ComandoResultado::Concluido && checked) {
+    PastaVerificada = std::filesystem::path(*chosen).parent_path().string();
+  }
   return result;
 }
 
 // The chosen file is known by the first standard name found anywhere in its upper-cased
-// path (folder names included).
-void Carga::CheckChosenFile(const std::string& path) {
+// path (folder names included). False when it has none and nothing was checked.
+bool Carga::CheckChosenFile(const std::string& path) {
   const std::string upperPath = UpperAscii(path);
   const auto& catalogue = LayoutCatalogue::Instance();
   for (const RecordTypeIndex type : kProcessingOrder) {
@@ -94,9 +102,10 @@ void Carga::CheckChosenFile(const std::string& path) {
     } else {
       ProcessaArquivo(path, type);
     }
-    return;
+    return true;
   }
   WriteErrorBlock(texts::NoStandardName());
+  return false;
 }
 
 }  // namespace validador

@@ -78,12 +78,20 @@ std::string Carga::GravaManifesto(const std::string& manifestPath) {
   platform::ReplaceFileContents(manifestPath, content);
   return DigestOfBytes(content, cbHashText);
 }
-std::optional<std::string> Carga::GeraManifesto() {
+
+std::optional<std::string> Carga::GeraManifesto() { return ManifestoNaPasta(dlb1); }
+
+std::optional<std::string> Carga::GeraManifestoDaVerificacao() {
+  if (AlgoritmoValido() && PastaVerificada.empty()) return std::nullopt;
+  return ManifestoNaPasta(PastaVerificada);
+}
+
+std::optional<std::string> Carga::ManifestoNaPasta(const std::string& folder) {
   if (!AlgoritmoValido()) {
     hooks_->InputNotice(texts::InvalidAlgorithm(), Entrada::Algoritmo);
     return std::nullopt;
   }
-  PastaSelecionada = dlb1;
+  PastaSelecionada = folder;
   hooks_->StateChanged();
   return GravaManifesto(JoinPath(PastaSelecionada, kManifestName));
 }

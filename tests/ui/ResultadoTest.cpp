@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 #include "UiSupport.h"
@@ -55,7 +58,11 @@ class TestResultado : public QObject {
   void writesTheManifestAndShowsTheReport_data();
   void writesTheManifestAndShowsTheReport();
   void manifestThatCannotBeWrittenShowsNoReport();
-  void withNoRunTheManifestIsEmpty();
+  void withNoCompletedCheckNothingIsWritten_data();
+  void withNoCompletedCheckNothingIsWritten();
+  void manifestGoesIntoTheCheckedFolder_data();
+  void manifestGoesIntoTheCheckedFolder();
+  void pdfAndPrintoutAreNamedAfterTheCase();
 };
 
 void TestResultado::writesTheManifestAndShowsTheReport_data() {
@@ -133,23 +140,145 @@ void TestResultado::manifestThatCannotBeWrittenShowsNoReport() {
   QVERIFY(window->btnGeraResult->isEnabled());
 }
 
-void TestResultado::withNoRunTheManifestIsEmpty() {
+// Before any check, after "Limpa Tela" and after a check that was not completed there
+// is no manifest to write: a notice, and the delivery's own HASHV.txt stays as it was.
+void TestResultado::withNoCompletedCheckNothingIsWritten_data() {
+  QTest::addColumn<QString>("before");
+  QTest::newRow("nenhuma verificação") << "";
+  QTest::newRow("depois de Limpa Tela") << "limpa";
+  QTest::newRow("Abre Arquivo cancelado") << "cancelado";
+  QTest::newRow("arquivo sem nome padrão") << "sem nome";
+}
+
+void TestResultado::withNoCompletedCheckNothingIsWritten() {
+  QFETCH(QString, before);
   Delivery delivery("2024.001", "001", 3);
+  const std::string deliveredManifest = "0123456789ABCDEF0123456789ABCDEF\r\n";
+  delivery.dir.Write("HASHV.txt", deliveredManifest);
   ShownWindow window;
   window->cbHash->setCurrentIndex(1);  // md4
   window->dlb1->SetDirectory(FolderOf(delivery));
   ReportSpy spy(*window);
   ModalAnswerer answerer;
+  if (before == "limpa") {
+    CheckDelivery(window, delivery, 1);
+    QTest::mouseClick(window->btnLimpaTela, Qt::LeftButton);
+  } else if (!before.isEmpty()) {
+    uitest::Type(window->edtNrBanco, QStringLiteral("001"));
+    const std::string other = delivery.dir.Write("notas.txt", "x");
+    window->SetFileChooser([&](QWidget*, const QString&) {
+      return before == "cancelado" ? std::optional<QString>() : std::optional<QString>(Q(other));
+    });
+    QTest::mouseClick(window->btnAbreUm, Qt::LeftButton);
+  }
 
   QTest::mouseClick(window->btnGeraResult, Qt::LeftButton);
 
-  QCOMPARE(uitest::ReadFileBytes(ManifestOf(delivery)), std::string());
-  QCOMPARE(spy.shown.size(), std::size_t{1});
-  QCOMPARE(spy.shown.front().digest, QStringLiteral("31D6CFE0D16AE931B73C59D7E0C089C0"));
-  QVERIFY(spy.shown.front().linhasLog.isEmpty());
-  QVERIFY(spy.shown.front().numCaso.isEmpty());
-  QCOMPARE(answerer.OthersSeen(), 1);
-  QVERIFY(window->redtResultado->document()->isEmpty());
+  QCOMPARE(uitest::ReadFileBytes(ManifestOf(delivery)), deliveredManifest);
+  QVERIFY(spy.shown.empty());
+  QCOMPARE(answerer.OthersSeen(), 0);
+  QCOMPARE(answerer.Boxes().size(), std::size_t{1});
+  QCOMPARE(answerer.Boxes().front().title, QStringLiteral(" Validador "));
+  QVERIFY(answerer.Boxes().front().text.startsWith(QStringLiteral("Nenhuma verificação concluída")));
+  QCOMPARE(answerer.Boxes().front().icon, QMessageBox::NoIcon);
+  QVERIFY(window->btnGeraResult->isEnabled());
+}
+
+// The manifest goes into the folder that was checked, wherever the folder list has been
+// moved since; the other folder's manifest is left alone; the preview names the folder.
+void TestResultado::manifestGoesIntoTheCheckedFolder_data() {
+  QTest::addColumn<bool>("oneFile");
+  QTest::newRow("Abre Arquivos") << false;
+  QTest::newRow("Abre Arquivo: a pasta do arquivo escolhido") << true;
+}
+
+void TestResultado::manifestGoesIntoTheCheckedFolder() {
+  QFETCH(bool, oneFile);
+  Delivery checked("2024.001", "001", 3);
+  Delivery other("2024.002", "001", 3);
+  const std::string othersManifest = "FEDCBA9876543210FEDCBA9876543210\r\n";
+  other.dir.Write("HASHV.txt", othersManifest);
+  ShownWindow window;
+  if (oneFile) {
+    uitest::Type(window->edtNrCaso, Q(checked.caso));
+    uitest::Type(window->edtNrBanco, Q(checked.bank));
+    window->dlb1->SetDirectory(FolderOf(other));
+    window->SetFileChooser([&](QWidget*, const QString&) {
+      return std::optional<QString>(Q(checked.PathOf(validador::rtE)));
+    });
+    QTest::mouseClick(window->btnAbreUm, Qt::LeftButton);
+  } else {
+    CheckDelivery(window, checked, 2);
+  }
+  window->dlb1->SetDirectory(FolderOf(other));
+  QString folderLine;
+  QString pdfPath;
+  ModalAnswerer answerer([&](QWidget* modal) {
+    if (auto* preview = qobject_cast<validador::ReportPreview*>(modal)) {
+      folderLine = preview->FolderLine();
+      pdfPath = preview->Target().PdfPath();
+    }
+    modal->close();
+  });
+
+  QTest::mouseClick(window->btnGeraResult, Qt::LeftButton);
+
+  std::string expected;
+  for (const std::string& digest : window->Engine().Memo2) expected += digest + "\r\n";
+  QCOMPARE(uitest::ReadFileBytes(ManifestOf(checked)), expected);
+  QCOMPARE(uitest::ReadFileBytes(ManifestOf(other)), othersManifest);
+  QVERIFY2(folderLine.contains(FolderOf(checked)), qPrintable(folderLine));
+  QCOMPARE(pdfPath, QDir(FolderOf(checked)).filePath(QStringLiteral("Resultado-2024.001.pdf")));
+  QCOMPARE(window->dlb1->Directory(), FolderOf(other));
+}
+
+// "Salvar PDF..." proposes the checked folder and Resultado-<case>.pdf, writes the PDF
+// and offers, above the pages, to open it; the print dialog's file field holds the same
+// name.
+void TestResultado::pdfAndPrintoutAreNamedAfterTheCase() {
+  Delivery delivery("2024/0042-7", "001", 3);
+  ShownWindow window;
+  CheckDelivery(window, delivery, 2);
+  const QString proposed = QDir(FolderOf(delivery)).filePath(QStringLiteral("Resultado-2024-0042-7.pdf"));
+  QString dialogFolder, dialogFile, printFile;
+  QStringList opened;
+  QString savedLine;
+  bool previewSeen = false;
+  ModalAnswerer answerer([&](QWidget* modal) {
+    if (auto* preview = qobject_cast<validador::ReportPreview*>(modal)) {
+      if (previewSeen) return;  // back on top after a dialog of its own
+      previewSeen = true;
+      preview->SetFileOpener([&](const QString& path) {
+        opened << path;
+        return true;
+      });
+      QTimer::singleShot(0, preview, [&, preview] {
+        preview->SavePdf();
+        savedLine = preview->findChild<QLabel*>(QStringLiteral("pdfSalvo"))->text();
+        emit preview->findChild<QLabel*>(QStringLiteral("pdfSalvo"))->linkActivated(QStringLiteral("abrir"));
+        preview->Print();
+        preview->close();
+      });
+    } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+      dialogFolder = files->directory().absolutePath();
+      dialogFile = files->selectedFiles().value(0);
+      QMetaObject::invokeMethod(files, "accept");
+    } else if (auto* lineEdit = modal->findChild<QLineEdit*>(QStringLiteral("filename"))) {
+      printFile = lineEdit->text();
+      modal->close();
+    } else {
+      modal->close();
+    }
+  });
+  QTest::mouseClick(window->btnGeraResult, Qt::LeftButton);
+
+  QCOMPARE(dialogFolder, FolderOf(delivery));
+  QCOMPARE(dialogFile, proposed);
+  QVERIFY(uitest::ReadFileBytes(proposed).rfind("%PDF", 0) == 0);
+  QVERIFY(answerer.Boxes().empty());
+  QVERIFY2(savedLine.contains(QStringLiteral("Resultado-2024-0042-7.pdf")), qPrintable(savedLine));
+  QCOMPARE(opened, QStringList{proposed});
+  QCOMPARE(printFile, proposed);
 }
 
 QTEST_MAIN(TestResultado)

@@ -2,11 +2,14 @@
 // wraps over several display lines; tabs and empty lines; the base format of the
 // closing line; the reset; the lines as shown after the user typed.
 
+#include <QFile>
+#include <QMenu>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
 #include "UiSupport.h"
+#include "support/TempDir.h"
 #include "ui/TLogBox.h"
 #include "ui/WindowLook.h"
 
@@ -38,6 +41,9 @@ class TestLogBox : public QObject {
   void closingLineTakesTheBaseFormat();
   void baseColourTurnsBlueOnReset();
   void linesAsShownIncludeTyping();
+  void contextMenuOffersSavingBesideCopy();
+  void savedLogHoldsTheLinesAsShown();
+  void logThatCannotBeSavedIsShown();
 };
 
 void TestLogBox::eachLineTakesItsStyle_data() {
@@ -144,6 +150,69 @@ void TestLogBox::linesAsShownIncludeTyping() {
   const uitest::LineLook last = uitest::LooksOf(shown.box).back();
   QCOMPARE(last.colour, validador::ui::kLogRed);
   QVERIFY(last.uniform);
+}
+
+void TestLogBox::contextMenuOffersSavingBesideCopy() {
+  ShownBox shown;
+  shown.box.AppendLine(QStringLiteral("linha"), LogStyle::Normal);
+  std::unique_ptr<QMenu> menu(shown.box.CreateLogContextMenu(QPoint(5, 5)));
+  QStringList texts;
+  for (const QAction* action : menu->actions()) {
+    if (!action->isSeparator()) texts << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+  }
+  QVERIFY2(texts.contains(QStringLiteral("Copy")), qPrintable(texts.join(QLatin1Char('|'))));
+  QCOMPARE(texts.last(), QStringLiteral("Salvar log…"));
+}
+
+// UTF-8, CR LF after each line, the lines as the box shows them (typing included);
+// the dialog starts at the suggested path and a cancelled dialog writes nothing.
+void TestLogBox::savedLogHoldsTheLinesAsShown() {
+  testsupport::TempDir folder;
+  ShownBox shown;
+  shown.box.AppendLine(QStringLiteral("ERRO!***"), LogStyle::Error);
+  shown.box.AppendLine(QStringLiteral("Arquivo: B_cadastro não existe na pasta selecionada!"), LogStyle::Error);
+  shown.box.AppendLine(QString(), LogStyle::Normal);
+  shown.box.AppendLine(QStringLiteral("tab\tdepois"), LogStyle::Plain);
+  shown.box.moveCursor(QTextCursor::End);
+  shown.box.insertPlainText(QStringLiteral(" ✓ visto"));
+  const QString path = QString::fromStdString(folder.File("log.txt"));
+  QStringList suggestions;
+  std::optional<QString> answer;
+  shown.box.SetSuggestedLogPath([&] { return QString::fromStdString(folder.File("Log-2024.txt")); });
+  shown.box.SetSaveChooser([&](QWidget*, const QString& suggested) {
+    suggestions << suggested;
+    return answer;
+  });
+  std::unique_ptr<QMenu> menu(shown.box.CreateLogContextMenu(QPoint(5, 5)));
+  QAction* save = menu->findChild<QAction*>(QStringLiteral("salvarLog"));
+  QVERIFY(save != nullptr);
+
+  save->trigger();  // cancelled
+  QVERIFY(!QFile::exists(path));
+  answer = path;
+  save->trigger();
+
+  QCOMPARE(suggestions, (QStringList(2, QString::fromStdString(folder.File("Log-2024.txt")))));
+  const std::string expected =
+      "ERRO!***\r\nArquivo: B_cadastro n\xC3\xA3o existe na pasta selecionada!\r\n\r\n"
+      "tab\tdepois \xE2\x9C\x93 visto\r\n";
+  QCOMPARE(uitest::ReadFileBytes(path), expected);
+}
+
+void TestLogBox::logThatCannotBeSavedIsShown() {
+  testsupport::TempDir folder;
+  ShownBox shown;
+  shown.box.AppendLine(QStringLiteral("linha"), LogStyle::Normal);
+  const QString path = QString::fromStdString(folder.File("nao-existe/log.txt"));
+  shown.box.SetSaveChooser([&](QWidget*, const QString&) { return std::optional<QString>(path); });
+  uitest::ModalAnswerer answerer;
+
+  shown.box.SaveLogAs();
+
+  QVERIFY(!shown.box.SaveLines(path)->isEmpty());
+  QCOMPARE(answerer.Boxes().size(), std::size_t{1});
+  QVERIFY(answerer.Boxes().front().text.contains(path));
+  QVERIFY(!QFile::exists(path));
 }
 
 QTEST_MAIN(TestLogBox)

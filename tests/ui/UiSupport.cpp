@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -40,11 +42,8 @@ void ModalAnswerer::Tick() {
   if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     boxes_.push_back({box->windowTitle(), box->text(), box->icon(),
                       static_cast<int>(box->buttons().size())});
-    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
-      ok->click();
-    } else {
-      box->reject();
-    }
+    if (beforeAnswer_) beforeAnswer_(box);
+    Answer(box);
     return;
   }
   ++othersSeen_;
@@ -52,6 +51,20 @@ void ModalAnswerer::Tick() {
     onOther_(modal);
   } else {
     modal->close();
+  }
+}
+
+void ModalAnswerer::Answer(QMessageBox* box) {
+  for (QAbstractButton* button : box->buttons()) {
+    if (!buttonText_.isEmpty() && button->text().remove(QLatin1Char('&')) == buttonText_) {
+      button->click();
+      return;
+    }
+  }
+  if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+    ok->click();
+  } else {
+    box->reject();
   }
 }
 
@@ -104,6 +117,20 @@ void Type(QWidget* box, const QString& text) {
 }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+struct TemporarySettings::Impl {
+  QTemporaryDir folder;
+};
+
+TemporarySettings::TemporarySettings() : impl_(std::make_unique<Impl>()) {
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, impl_->folder.path());
+}
+
+TemporarySettings::~TemporarySettings() {
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, impl_->folder.path() + "-gone");
+}
+
+QString TemporarySettings::Folder() const { return impl_->folder.path(); }
 
 std::string ReadFileBytes(const QString& path) {
   QFile file(path);

@@ -35,10 +35,19 @@ class ModalAnswerer {
   const std::vector<BoxSeen>& Boxes() const { return boxes_; }
   int OthersSeen() const { return othersSeen_; }
 
+  // Message boxes are answered with the button of this text where they have one (its
+  // '&' ignored); otherwise with OK, or closed.
+  void PressButton(const QString& text) { buttonText_ = text; }
+  // Runs with each message box, before it is answered.
+  void BeforeAnswer(std::function<void(QMessageBox*)> action) { beforeAnswer_ = std::move(action); }
+
  private:
   void Tick();
+  void Answer(QMessageBox* box);
 
   std::function<void(QWidget*)> onOther_;
+  std::function<void(QMessageBox*)> beforeAnswer_;
+  QString buttonText_;
   std::unique_ptr<QTimer> timer_;
   QPointer<QWidget> handled_;
   std::vector<BoxSeen> boxes_;
@@ -80,6 +89,18 @@ class ShownWindow {
 void Type(QWidget* box, const QString& text);
 
 QString Q(const std::string& text);
+
+// The desktop program's settings go to a temporary folder while it lives.
+class TemporarySettings {
+ public:
+  TemporarySettings();
+  ~TemporarySettings();
+  QString Folder() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
 std::string ReadFileBytes(const QString& path);
 
 }  // namespace uitest
