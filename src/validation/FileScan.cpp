@@ -23,6 +23,8 @@ namespace {
 
 constexpr char kEndOfFile = '\x1A';
 constexpr char kCarriageReturn = '\r';
+// A file of at most this many blocks is read and judged on the calling thread alone.
+constexpr std::uint64_t kReadOnHisOwn = 2;
 // Blocks in memory at most, whatever the number of processors: memory stays flat.
 constexpr std::size_t kMostBlocks = 24;
 // The first line is kept up to this many bytes a field (the identification header).
@@ -125,10 +127,14 @@ class Pipeline {
 
   ScanOutcome Run() {
     const platform::FileStamp before = file_.Stamp();
-    StartThreads();
-    ReadAndSequence(before.size);
-    StopThreads();
-    RethrowWorkerError();
+    if (before.size <= kReadOnHisOwn * tuning_.blockSize) {
+      ReadAndJudgeHere(before.size);
+    } else {
+      StartThreads();
+      ReadAndSequence(before.size);
+      StopThreads();
+      RethrowWorkerError();
+    }
     FinishLastLine();
     if (before != file_.Stamp() || platform::StampOf(file_.Path()) != before ||
         outcome_.bytesRead != before.size) {
@@ -248,6 +254,22 @@ class Pipeline {
     }
     changed_.notify_all();
     while (sequenced_ < blocksRead_) SequenceNext(sizeAtOpen);
+  }
+
+  // A small file is read, digested and judged on the calling thread: handing its few
+  // blocks to other threads would cost more than the work.
+  void ReadAndJudgeHere(std::uint64_t sizeAtOpen) {
+    Slot& slot = slots_.front();
+    for (std::uint64_t sequence = 0; Fill(slot, sequence); ++sequence) {
+      if (hash_ != nullptr) hash_->Update(slot.data.get(), static_cast<std::uint32_t>(slot.size));
+      if (slot.judging) {
+        Join(JudgeBlock(std::string_view(slot.data.get(), slot.checkSize), slot.startsLine,
+                        slot.skipLineFeed, judge_, request_.listing));
+      }
+      sequencedBytes_ += slot.size;
+      observer_.Progress(sequencedBytes_, sizeAtOpen);
+      if (observer_.StopRequested()) throw CheckInterrupted();
+    }
   }
 
   // Reads the next block into a free slot; false at the end of the file.
