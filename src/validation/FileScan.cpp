@@ -23,6 +23,10 @@ namespace {
 
 constexpr char kEndOfFile = '\x1A';
 constexpr char kCarriageReturn = '\r';
+// A file of at most this many blocks is read and judged on the calling thread alone.
+constexpr std::uint64_t kReadOnHisOwn = 2;
+// Blocks in memory at most, whatever the number of processors: memory stays flat.
+constexpr std::size_t kMostBlocks = 24;
 // The first line is kept up to this many bytes a field (the identification header).
 constexpr std::size_t kFirstLineFieldCap = 4096;
 
@@ -74,16 +78,17 @@ class FirstLineKeeper {
   }
 
  private:
-  // Marks the fields that reach past the cap before handing the piece on.
+  // Marks the fields that reach past the cap before handing the piece on; fields past
+  // those the condenser keeps are not marked.
   void Take(std::string_view piece) {
     present_ = true;
+    if (cut_.empty()) cut_.push_back(false);
     for (std::size_t at = 0; at <= piece.size();) {
       const std::size_t tab = std::min(piece.find('\t', at), piece.size());
-      if (cut_.empty()) cut_.push_back(false);
       fieldBytes_ += tab - at;
       if (fieldBytes_ > kFirstLineFieldCap) cut_.back() = true;
       if (tab == piece.size()) break;
-      cut_.push_back(false);
+      if (cut_.size() < LineCondenser::kFieldsKept) cut_.push_back(false);
       fieldBytes_ = 0;
       at = tab + 1;
     }
@@ -104,7 +109,8 @@ class Pipeline {
         observer_(observer),
         tuning_(CurrentScanTuning()),
         judges_(JudgingThreads(tuning_, !request.algorithm.empty())),
-        slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory : 2 * judges_ + 4),
+        slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory
+                                           : std::min<std::size_t>(2 * judges_ + 4, kMostBlocks)),
         file_(path),
         judge_(request.type, request.bank, request.mode),
         firstLine_(request.keepFirstLine) {
@@ -121,10 +127,14 @@ class Pipeline {
 
   ScanOutcome Run() {
     const platform::FileStamp before = file_.Stamp();
-    StartThreads();
-    ReadAndSequence(before.size);
-    StopThreads();
-    RethrowWorkerError();
+    if (before.size <= kReadOnHisOwn * tuning_.blockSize) {
+      ReadAndJudgeHere(before.size);
+    } else {
+      StartThreads();
+      ReadAndSequence(before.size);
+      StopThreads();
+      RethrowWorkerError();
+    }
     FinishLastLine();
     if (before != file_.Stamp() || platform::StampOf(file_.Path()) != before ||
         outcome_.bytesRead != before.size) {
@@ -244,6 +254,22 @@ class Pipeline {
     }
     changed_.notify_all();
     while (sequenced_ < blocksRead_) SequenceNext(sizeAtOpen);
+  }
+
+  // A small file is read, digested and judged on the calling thread: handing its few
+  // blocks to other threads would cost more than the work.
+  void ReadAndJudgeHere(std::uint64_t sizeAtOpen) {
+    Slot& slot = slots_.front();
+    for (std::uint64_t sequence = 0; Fill(slot, sequence); ++sequence) {
+      if (hash_ != nullptr) hash_->Update(slot.data.get(), static_cast<std::uint32_t>(slot.size));
+      if (slot.judging) {
+        Join(JudgeBlock(std::string_view(slot.data.get(), slot.checkSize), slot.startsLine,
+                        slot.skipLineFeed, judge_, request_.listing));
+      }
+      sequencedBytes_ += slot.size;
+      observer_.Progress(sequencedBytes_, sizeAtOpen);
+      if (observer_.StopRequested()) throw CheckInterrupted();
+    }
   }
 
   // Reads the next block into a free slot; false at the end of the file.

@@ -85,7 +85,7 @@ ScanOutcome ScanFile(const std::string& path, const ScanRequest& request,
 // judging blocks (0: one per processor).
 struct ScanTuning {
   std::size_t blockSize = std::size_t{1} << 20;
-  std::size_t blocksInMemory = 0;  // 0: twice the judging threads, plus four
+  std::size_t blocksInMemory = 0;  // 0: twice the judging threads, plus four, 24 at most
   unsigned judgingThreads = 0;
 };
 void SetScanTuning(const ScanTuning& tuning);
