@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <cstring>
 #include <exception>
 #include <memory>
 #include <mutex>
@@ -14,16 +13,12 @@
 #include "layout/Cp1252.h"
 #include "platform/FileSystem.h"
 #include "platform/InputFile.h"
+#include "validation/BlockBoundaries.h"
+#include "validation/BlockJoiner.h"
 #include "validation/BlockVerdict.h"
-#include "validation/LineCondenser.h"
 
 namespace validador {
 namespace {
-
-constexpr char kEndOfFile = '\x1A';
-constexpr char kCarriageReturn = '\r';
-// The first line is kept up to this many bytes a field (the identification header).
-constexpr std::size_t kFirstLineFieldCap = 4096;
 
 std::mutex tuningMutex;
 ScanTuning tuning;
@@ -48,60 +43,16 @@ struct Slot {
   BlockVerdict verdict;
 };
 
-// The first line as it is read, kept apart with room for long header fields.
-class FirstLineKeeper {
- public:
-  explicit FirstLineKeeper(bool wanted) : done_(!wanted), condenser_(kFirstLineFieldCap) {}
-
-  void Feed(std::string_view bytes) {
-    if (done_ || bytes.empty()) return;
-    const std::size_t lineEnd = bytes.find(kCarriageReturn);
-    Take(bytes.substr(0, lineEnd));
-    if (lineEnd != std::string_view::npos) done_ = true;
-  }
-
-  FirstLine Result() const {
-    FirstLine line;
-    line.present = present_;
-    line.text = std::string(condenser_.Line());
-    line.fieldCut = cut_;
-    return line;
-  }
-
- private:
-  // Marks the fields that reach past the cap before handing the piece on.
-  void Take(std::string_view piece) {
-    present_ = true;
-    for (std::size_t at = 0; at <= piece.size();) {
-      const std::size_t tab = std::min(piece.find('\t', at), piece.size());
-      if (cut_.empty()) cut_.push_back(false);
-      fieldBytes_ += tab - at;
-      if (fieldBytes_ > kFirstLineFieldCap) cut_.back() = true;
-      if (tab == piece.size()) break;
-      cut_.push_back(false);
-      fieldBytes_ = 0;
-      at = tab + 1;
-    }
-    condenser_.Append(piece);
-  }
-
-  bool done_;
-  bool present_ = false;
-  LineCondenser condenser_;
-  std::vector<bool> cut_;
-  std::size_t fieldBytes_ = 0;
-};
-
 class Pipeline {
  public:
   Pipeline(const std::string& path, const ScanRequest& request, ScanObserver& observer)
-      : request_(request),
-        observer_(observer),
+      : observer_(observer),
         tuning_(CurrentScanTuning()),
         judges_(JudgingThreads(tuning_)),
         slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory : 2 * judges_ + 4),
         file_(path),
         judge_(request.type, request.bank, request.mode),
+        joiner_(judge_),
         firstLine_(request.keepFirstLine) {
     for (Slot& slot : slots_) slot.data = std::make_unique_for_overwrite<char[]>(tuning_.blockSize);
     if (!request.algorithm.empty()) {
@@ -119,7 +70,7 @@ class Pipeline {
     ReadAndSequence(before.size);
     StopThreads();
     RethrowWorkerError();
-    FinishLastLine();
+    outcome_.facts = joiner_.Finish();
     if (before != file_.Stamp() || platform::StampOf(file_.Path()) != before ||
         outcome_.bytesRead != before.size) {
       throw EFileChanged(file_.Path());
@@ -253,24 +204,15 @@ class Pipeline {
     slot.size = size;
     slot.digested = hash_ == nullptr;
     slot.judged = false;
-    slot.judging = !checksEnded_;
-    slot.checkSize = 0;
+    const BlockBoundaries::Span span =
+        boundaries_.Next(std::string_view(slot.data.get(), size));
+    slot.judging = span.judging;
+    slot.checkSize = span.checkSize;
+    slot.startsLine = span.startsLine;
+    slot.skipLineFeed = span.skipLineFeed;
     slot.verdict = BlockVerdict{};
-    if (slot.judging) LayOutChecks(slot, sequence);
+    if (slot.judging) firstLine_.Feed(std::string_view(slot.data.get(), slot.checkSize));
     return true;
-  }
-
-  // The checks see the bytes before the first byte 26 of the file, and lines run on
-  // from one block into the next.
-  void LayOutChecks(Slot& slot, std::uint64_t sequence) {
-    const char* bytes = slot.data.get();
-    const void* stop = std::memchr(bytes, kEndOfFile, slot.size);
-    slot.checkSize = stop == nullptr ? slot.size : static_cast<std::size_t>(static_cast<const char*>(stop) - bytes);
-    checksEnded_ = stop != nullptr;
-    slot.startsLine = sequence == 0 || previousEndedAtCr_;
-    slot.skipLineFeed = previousEndedAtCr_;
-    if (slot.checkSize > 0) previousEndedAtCr_ = bytes[slot.checkSize - 1] == kCarriageReturn;
-    firstLine_.Feed(std::string_view(bytes, slot.checkSize));
   }
 
   // Waits for the oldest block to be digested and judged, and joins its findings.
@@ -284,7 +226,7 @@ class Pipeline {
         RethrowWorkerError();
       }
     }
-    if (slot.judging) Join(std::move(slot.verdict));
+    if (slot.judging) joiner_.Join(std::move(slot.verdict));
     sequencedBytes_ += slot.size;
     {
       const std::lock_guard<std::mutex> lock(mutex_);
@@ -294,42 +236,13 @@ class Pipeline {
     observer_.Progress(sequencedBytes_, sizeAtOpen);
   }
 
-  // Joins a block's findings to those before it: a line that crossed into the block
-  // is gathered and judged here.
-  void Join(BlockVerdict&& verdict) {
-    if (!verdict.startsLine) {
-      pending_.Append(verdict.head);
-      pendingLine_ = true;
-      if (!verdict.hasLineEnd) return;
-      JudgePending();
-    }
-    outcome_.facts.Append(std::move(verdict.facts));
-    if (!verdict.tail.empty()) {
-      pending_.Append(verdict.tail);
-      pendingLine_ = true;
-    }
-  }
-
-  void JudgePending() {
-    LineFacts line;
-    judge_.Judge(pending_.Line(), line, fields_);
-    outcome_.facts.Append(std::move(line));
-    pending_.Clear();
-    pendingLine_ = false;
-  }
-
-  // The last line needs no line break.
-  void FinishLastLine() {
-    if (pendingLine_) JudgePending();
-  }
-
-  const ScanRequest& request_;
   ScanObserver& observer_;
   ScanTuning tuning_;
   unsigned judges_;
   std::vector<Slot> slots_;
   platform::InputFile file_;
   LineJudge judge_;
+  BlockJoiner joiner_;
   TDCP_hash* hash_ = nullptr;
   std::unique_ptr<TDCP_hash> ownedHash_;
   FirstLineKeeper firstLine_;
@@ -347,12 +260,8 @@ class Pipeline {
   std::vector<std::thread> threads_;
 
   // The reading thread's own.
-  bool checksEnded_ = false;
-  bool previousEndedAtCr_ = false;
+  BlockBoundaries boundaries_;
   std::uint64_t sequencedBytes_ = 0;
-  LineCondenser pending_;
-  bool pendingLine_ = false;
-  TRetorno fields_;
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "layout/Errors.h"
 #include "layout/UGlobal.h"
+#include "validation/FirstLineKeeper.h"
 #include "validation/LineFacts.h"
 #include "validation/LineJudge.h"
 
@@ -26,14 +27,6 @@ struct ScanRequest {
   TComponent* hashOwner = nullptr;  // owner of the digest's component
   JudgeMode mode = JudgeMode::PreScanAndRun;
   bool keepFirstLine = false; // keep the first line's fields (the identification header)
-};
-
-// The first line's fields, each kept up to a generous length; a field longer than that
-// is kept cut and marked.
-struct FirstLine {
-  bool present = false;
-  std::string text;
-  std::vector<bool> fieldCut;  // by field, from 0
 };
 
 struct ScanOutcome {
