@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a normal build
 # with warnings as errors, once in a build without Qt (engine and command line only),
-# once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once under AddressSanitizer and UndefinedBehaviorSanitizer; then runs each fuzzing
+# harness for a short while (scripts/fuzz.sh runs them longer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,3 +32,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
   ctest --test-dir build-asan --output-on-failure --parallel "$jobs"
+
+echo "== fuzzing harnesses, a short run each =="
+fuzz_start=$SECONDS
+scripts/fuzz.sh 12
+echo "== fuzzing: $((SECONDS - fuzz_start)) s =="
