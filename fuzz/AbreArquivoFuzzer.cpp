@@ -89,7 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string path = (folder.Path() / name).string();
   std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 
+  // Blocks of a few bytes, which many lines cross, or of 4 KiB (the size of blocks does
+  // not change what a check finds; small ones keep each run quick).
   ScanTuning tuning;
+  tuning.blockSize = 4096;
+  tuning.blocksInMemory = 4;
+  tuning.judgingThreads = 2;
   if ((cuts & 0x80) != 0) {
     tuning.blockSize = 1 + cuts % 64;
     tuning.blocksInMemory = 1 + cuts % 5;

@@ -54,11 +54,27 @@ class BlockSizes {
   std::size_t largest_;
 };
 
+// The bytes of a text with those that are not printable ASCII written as \xNN.
+inline std::string Printable(std::string_view text) {
+  std::string shown;
+  for (const char byte : text) {
+    const auto code = static_cast<unsigned char>(byte);
+    if (code >= 32 && code < 127 && code != '\\') {
+      shown += byte;
+    } else {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", code);
+      shown += escaped;
+    }
+  }
+  return shown;
+}
+
 // Ends the run with a report when a finding differs from the reference's.
 [[noreturn]] inline void Mismatch(const char* what, const std::string& found,
                                   const std::string& expected) {
-  std::fprintf(stderr, "mismatch in %s:\n  found:    %s\n  expected: %s\n", what, found.c_str(),
-               expected.c_str());
+  std::fprintf(stderr, "mismatch in %s:\n  found:    %s\n  expected: %s\n", what,
+               Printable(found).c_str(), Printable(expected).c_str());
   std::abort();
 }
 

@@ -16,7 +16,7 @@ harnesses=("$@")
 ((${#harnesses[@]})) || harnesses=(fuzz_lines fuzz_rules fuzz_header fuzz_abre_arquivo)
 build=build-fuzz
 
-command -v clang++ >/dev/null 2>&1 || scripts/setup.sh
+scripts/setup.sh  # Clang and its libFuzzer among the rest
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVALIDADOR_FUZZ=ON -DVALIDADOR_WERROR=ON -DVALIDADOR_GUI=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON \
   -DVALIDADOR_TESTS=OFF -DVALIDADOR_BENCH=OFF >/dev/null
@@ -97,6 +97,6 @@ for harness in "${harnesses[@]}"; do
     status=1
     tail -n 60 "$build/$harness.log"
   fi
-  grep -E '^#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb' "$build/$harness.log" || true
+  grep -E '^#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::peak_rss_mb' "$build/$harness.log" || true
 done
 exit "$status"
