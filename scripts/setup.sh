@@ -8,10 +8,11 @@
 set -euo pipefail
 
 packages=(
-  build-essential clang cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config
+  clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
-  poppler-utils openssl
+  poppler-utils openssl time
   fonts-liberation fonts-dejavu-core
   xvfb xauth
 )

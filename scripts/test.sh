@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a normal build with
 # warnings as errors, once in a build without Qt (engine and command line only), once under
-# AddressSanitizer and UndefinedBehaviorSanitizer, once built with Clang; then the
-# Windows build under Wine (scripts/test-windows.sh) and the packages (scripts/package.sh,
+# AddressSanitizer and UndefinedBehaviorSanitizer, once built with Clang; runs each fuzzing
+# harness for a short while (scripts/fuzz.sh runs them longer); then the Windows build under
+# Wine (scripts/test-windows.sh) and the packages (scripts/package.sh,
 # scripts/test-package.sh). Prints each stage's wall time and the Windows stages' share.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,6 +48,8 @@ stage "tests under the sanitizers" env \
 stage "build with Clang (warnings as errors)" \
   scripts/build.sh build-clang -DCMAKE_CXX_COMPILER=clang++ -DVALIDADOR_WERROR=ON -DVALIDADOR_BENCH=OFF
 stage "tests of the Clang build" ctest --test-dir build-clang --output-on-failure --parallel "$jobs"
+
+stage "fuzzing harnesses, a short run each" scripts/fuzz.sh 12
 
 stage "Windows: cross-build, tests and comparison with Linux under Wine" \
   scripts/test-windows.sh build-nogui build-mingw
