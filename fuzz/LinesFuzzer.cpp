@@ -65,7 +65,7 @@ struct Pieces {
 // The bytes as a scan sees them: block after block.
 Pieces JudgedInBlocks(std::string_view bytes, const LineJudge& judge, BlockSizes& sizes) {
   BlockBoundaries boundaries;
-  BlockJoiner joiner(judge);
+  BlockJoiner joiner(judge, ListingWanted{});
   FirstLineKeeper firstLine(true);
   while (!bytes.empty()) {
     const std::string_view block = bytes.substr(0, sizes.Next());
@@ -76,7 +76,8 @@ Pieces JudgedInBlocks(std::string_view bytes, const LineJudge& judge, BlockSizes
     firstLine.Feed(checked);
     joiner.Join(JudgeBlock(checked, span.startsLine, span.skipLineFeed, judge));
   }
-  return {joiner.Finish(), firstLine.Result()};
+  joiner.Finish();
+  return {joiner.TakeFacts(), firstLine.Result()};
 }
 
 LineFacts JudgedLineByLine(const std::vector<std::string>& lines, const LineJudge& judge) {
