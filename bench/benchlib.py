@@ -2,6 +2,7 @@
 import os
 import pathlib
 import subprocess
+import sys
 import time
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
@@ -30,3 +31,18 @@ def delivery(build, work, size_mb, faults_per_hundred=0):
     files = sorted(str(p) for p in folder.iterdir() if p.name != "HASHV.txt")
     subprocess.run(["cat", *files], stdout=subprocess.DEVNULL, check=True)
     return folder, files
+
+
+def parallel_capacity():
+    """How many processors' worth of work the machine gives right now: a busy loop run on
+    every processor at once against the same loop alone (2.0 on two free cores; less when
+    the cores are shared with other work or are two threads of one core)."""
+    loop = [sys.executable, "-c", "sum(range(30_000_000))"]
+    alone = timed(loop)[0]
+    count = os.cpu_count() or 1
+    start = time.perf_counter()
+    procs = [subprocess.Popen(loop) for _ in range(count)]
+    for proc in procs:
+        proc.wait()
+    together = time.perf_counter() - start
+    return count * alone / together

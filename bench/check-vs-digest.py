@@ -21,7 +21,7 @@ import shutil
 import statistics
 import subprocess
 
-from benchlib import BANK, CASE, ROOT, delivery, timed
+from benchlib import BANK, CASE, ROOT, delivery, parallel_capacity, timed
 
 ALGORITHMS = ["md4", "md5", "ripemd128", "ripemd160", "sha1", "sha256", "sha384", "sha512",
               "tiger", "haval"]
@@ -59,7 +59,8 @@ def main():
 
     folder, files = delivery(build, work, args.size)
     total = sum(os.path.getsize(f) for f in files) / 2**20
-    print(f"delivery {total:.0f} MiB, {args.runs} alternating runs, {os.cpu_count()} processors")
+    print(f"delivery {total:.0f} MiB, {args.runs} alternating runs, {os.cpu_count()} processors, "
+          f"{parallel_capacity():.2f} processors' worth of work available")
     what = "verify" if args.verify else "check"
     header = (f"| algorithm | reference | {what} s | reference s | {what} / reference | "
               "peak RSS MiB |")

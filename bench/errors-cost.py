@@ -8,10 +8,11 @@ Usage: bench/errors-cost.py [--build build] [--runs 3] [--size 1024] [--hash md5
                             [--max-errors 1000] [--work /tmp/validador-bench]
 """
 import argparse
+import os
 import pathlib
 import statistics
 
-from benchlib import BANK, CASE, ROOT, delivery, timed
+from benchlib import BANK, CASE, ROOT, delivery, parallel_capacity, timed
 
 
 def main():
@@ -27,12 +28,18 @@ def main():
     work = pathlib.Path(args.work)
     work.mkdir(parents=True, exist_ok=True)
     folder, _ = delivery(build, work, args.size, faults_per_hundred=1)
+    valid_folder, _ = delivery(build, work, args.size)
     cli = str(build / "src" / "cli" / "validador-cli")
     check = [cli, "check", str(folder), "--case", CASE, "--bank", BANK, "--hash", args.hash]
     listing = work / "erros.jsonl"
     with_listing = check + ["--errors", str(listing), "--max-errors", args.max_errors]
-    plain, listed, plain_peak, listed_peak = [], [], [], []
+    # The log stops judging a file at its first bad record; the listing judges every line,
+    # as the check of a valid delivery of the same size does.
+    valid = [cli, "check", str(valid_folder), "--case", CASE, "--bank", BANK, "--hash", args.hash]
+    plain, listed, whole, plain_peak, listed_peak = [], [], [], [], []
+    capacity = parallel_capacity()
     for _ in range(args.runs):
+        whole.append(timed(valid)[0])
         seconds, peak = timed(check)
         plain.append(seconds)
         plain_peak.append(peak)
@@ -40,11 +47,15 @@ def main():
         listed.append(seconds)
         listed_peak.append(peak)
     ratio = statistics.median(w / p for w, p in zip(listed, plain))
+    ratio_valid = statistics.median(w / v for w, v in zip(listed, whole))
     rows = sum(1 for _ in open(listing, encoding="utf-8"))
     print(f"delivery {args.size} MiB, 1 bad line in 100, --hash {args.hash}, {args.runs} runs: "
           f"check {statistics.median(plain):.2f} s ({max(plain_peak):.1f} MiB), "
           f"with --errors {statistics.median(listed):.2f} s ({max(listed_peak):.1f} MiB), "
           f"ratio {ratio:.2f}; listing of {rows} lines")
+    print(f"check of a valid delivery of that size {statistics.median(whole):.2f} s; "
+          f"with --errors / valid check {ratio_valid:.2f}; "
+          f"processors' worth of work available: {capacity:.2f} of {os.cpu_count()}")
 
 
 if __name__ == "__main__":
