@@ -13,6 +13,8 @@
 
 namespace {
 
+using testsupport::LinesOf;
+
 using testsupport::Delivery;
 using testsupport::ProcessResult;
 using validador::rtA;
@@ -20,18 +22,6 @@ using validador::rtA;
 const std::string kProcFile = "/proc/version";
 const std::string kBanner = "ERRO!" + std::string(80, '*');
 const std::string kAsterisks(87, '*');
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find('\n', start);
-    lines.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines;
-}
 
 class ChangedFileCli : public ::testing::TestWithParam<bool> {
  protected:
@@ -62,7 +52,7 @@ TEST_P(ChangedFileCli, IsAnErrorBlockAndTheCommandEnds) {
       << result.err;
   const std::vector<std::string> expectedEnd = {
       kBanner, "Arquivo alterado durante a verificação: A_cadastro_agencia", kAsterisks};
-  const std::vector<std::string> lines = Lines(result.out);
+  const std::vector<std::string> lines = LinesOf(result.out);
   ASSERT_GE(lines.size(), expectedEnd.size()) << result.out;
   EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()), expectedEnd) << result.out;
   // Only the identification file comes before it in a whole folder; nothing after it.

@@ -11,6 +11,8 @@
 
 namespace {
 
+using testsupport::LinesOf;
+
 using testsupport::Delivery;
 using testsupport::ProcessResult;
 using testsupport::RunProcess;
@@ -24,18 +26,6 @@ ProcessResult Cli(const std::vector<std::string>& args) {
   return RunProcess(VALIDADOR_CLI_PATH, args);
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const auto end = text.find('\n', start);
-    lines.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines;
-}
-
 class CheckCli : public ::testing::Test {
  protected:
   std::vector<std::string> CheckArgs() const {
@@ -47,7 +37,7 @@ class CheckCli : public ::testing::Test {
 TEST_F(CheckCli, ValidDeliveryPrintsTheLogAndExitsZero) {
   const auto result = Cli(CheckArgs());
   EXPECT_EQ(result.exitCode, 0) << result.err;
-  const auto lines = SplitLines(result.out);
+  const auto lines = LinesOf(result.out);
   ASSERT_EQ(lines.size(), 25u);
   EXPECT_EQ(lines.back(), kClosing);
   EXPECT_TRUE(std::regex_match(lines[0], std::regex("Carga efetuada com sucesso: I_identifica_dados\\.\t"
@@ -64,7 +54,7 @@ TEST_F(CheckCli, StyledOutputAndManifest) {
   delivery.Remove(rtC);
   const auto result = Cli(args);
   EXPECT_EQ(result.exitCode, 1);
-  const auto lines = SplitLines(result.out);
+  const auto lines = LinesOf(result.out);
   EXPECT_EQ(lines.back(), "-\t" + kClosing);
   EXPECT_EQ(lines[0].substr(0, 2), "N\t");
   bool sawMissing = false;
@@ -105,7 +95,7 @@ TEST_F(CheckCli, MissingIdentificationFileInCheckFileIsAnInputOutputError) {
 TEST_F(CheckCli, CheckFileRunsOneFile) {
   const auto result = Cli({"check-file", delivery.PathOf(rtA), "--bank", "001", "--styled"});
   EXPECT_EQ(result.exitCode, 1) << result.err;
-  const auto lines = SplitLines(result.out);
+  const auto lines = LinesOf(result.out);
   ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[1], "E\tO arquivo: A_cadastro_agencia não teve o nº de linhas verificado");
   EXPECT_EQ(lines[3].substr(0, 47), "N\tCarga efetuada com sucesso: A_cadastro_agenci");
@@ -117,7 +107,7 @@ TEST_F(CheckCli, CheckFileManifestGoesToTheFolderOption) {
   const auto result = Cli({"check-file", delivery.PathOf(rtI), "--bank", "001", "--case",
                            delivery.caso, "--folder", other.Path().string(), "--manifest"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(SplitLines(result.out), std::vector<std::string>{kClosing});
+  EXPECT_EQ(LinesOf(result.out), std::vector<std::string>{kClosing});
   const std::string manifest = testsupport::ReadAll(other.File("HASHV.txt"));
   EXPECT_TRUE(std::regex_match(manifest, std::regex("[0-9A-F]{32}\r\n")));
   EXPECT_FALSE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));

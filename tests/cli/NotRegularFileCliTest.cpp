@@ -17,6 +17,8 @@
 
 namespace {
 
+using testsupport::LinesOf;
+
 using testsupport::Delivery;
 using testsupport::ProcessResult;
 using validador::RecordTypeIndex;
@@ -82,18 +84,6 @@ void ReplaceByKind(const std::string& path, Kind kind) {
   }
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find('\n', start);
-    lines.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines;
-}
-
 class NotRegularFile : public ::testing::TestWithParam<std::tuple<Kind, Command>> {
  protected:
   ProcessResult Run(Command command) const {
@@ -127,7 +117,7 @@ TEST_P(NotRegularFile, IsReportedAsNotThereWithoutWaiting) {
     return;
   }
   const std::string tabela(validador::LayoutCatalogue::Instance().NomeTabela(type));
-  const std::vector<std::string> lines = Lines(result.out);
+  const std::vector<std::string> lines = LinesOf(result.out);
   EXPECT_EQ(result.exitCode, 1) << result.err;
   EXPECT_EQ(result.err, "");
   ASSERT_GE(lines.size(), 3u) << result.out;

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
+#include <vector>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,6 +16,7 @@
 namespace {
 
 using testsupport::Delivery;
+using testsupport::NamesIn;
 using testsupport::ProcessResult;
 using testsupport::ReadAll;
 using testsupport::RunOptions;
@@ -26,14 +27,6 @@ const std::string kClosing = "****              Fim da Verificação            
 
 ProcessResult Cli(const std::vector<std::string>& args, const RunOptions& options = {}) {
   return RunProcessWith(VALIDADOR_CLI_PATH, args, options);
-}
-
-std::set<std::string> NamesIn(const std::filesystem::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
@@ -73,7 +66,7 @@ TEST_P(FileSizeLimit, OldFileStaysWholeAndNoTemporaryFileRemains) {
   const std::string oldReport = "%PDF-1.4 old report\n";
   delivery.dir.Write("HASHV.txt", oldManifest);
   const std::string report = delivery.dir.Write("resultado.pdf", oldReport);
-  const std::set<std::string> namesBefore = NamesIn(delivery.dir.Path());
+  const std::vector<std::string> namesBefore = NamesIn(delivery.dir.Path());
   auto args = CheckArgs();
   args.insert(args.end(), {"--report", report});
 
@@ -104,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Files, FileSizeLimit,
 TEST_F(OutputFaults, ManifestPastTheSizeLimitEndsWithTwoAndKeepsTheOldOne) {
   const std::string oldManifest = "OLD MANIFEST\r\n";
   delivery.dir.Write("HASHV.txt", oldManifest);
-  const std::set<std::string> namesBefore = NamesIn(delivery.dir.Path());
+  const std::vector<std::string> namesBefore = NamesIn(delivery.dir.Path());
   auto args = CheckArgs();
   args.push_back("--manifest");
   const ProcessResult result = Cli(args, {.stdinText = {}, .fileSizeLimit = 100,
@@ -127,7 +120,7 @@ TEST_F(OutputFaults, TwoChecksAtOnceLeaveOneWholeManifest) {
     ASSERT_EQ(Cli(args).exitCode, 0);
     wholeManifests.push_back(ReadAll(Manifest()));
   }
-  const std::set<std::string> namesAfterOne = NamesIn(delivery.dir.Path());
+  const std::vector<std::string> namesAfterOne = NamesIn(delivery.dir.Path());
   for (int round = 0; round < 8; ++round) {
     std::vector<ProcessResult> results(algorithms.size());
     std::vector<std::thread> runs;

@@ -15,6 +15,8 @@
 
 namespace {
 
+using testsupport::LinesOf;
+
 using testsupport::ProcessResult;
 using testsupport::RunProcess;
 
@@ -23,13 +25,6 @@ const std::vector<std::string> kEveryCommand = {"check", "check-file", "hash", "
 
 ProcessResult Cli(const std::vector<std::string>& args) {
   return RunProcess(VALIDADOR_CLI_PATH, args);
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
 }
 
 // Characters in UTF-8 text.
@@ -46,7 +41,7 @@ struct ListedCommand {
 };
 
 std::vector<ListedCommand> ListedCommands(const std::string& help) {
-  const std::vector<std::string> lines = Lines(help);
+  const std::vector<std::string> lines = LinesOf(help);
   auto line = std::find(lines.begin(), lines.end(), "Comandos:");
   std::vector<ListedCommand> listed;
   if (line == lines.end()) return listed;
@@ -89,7 +84,7 @@ TEST(CliGlobalHelp, EndsWithTheOptionsTheAlgorithmsAndTheExitStatuses) {
     EXPECT_NE(result.out.find(part), std::string::npos) << part;
   }
   EXPECT_TRUE(result.out.ends_with("incorreto.\n"));
-  for (const auto& line : Lines(result.out)) EXPECT_LT(Columns(line), 80u) << line;
+  for (const auto& line : LinesOf(result.out)) EXPECT_LT(Columns(line), 80u) << line;
 }
 
 TEST(CliVersion, OptionAndCommandPrintTheProjectVersion) {

@@ -8,17 +8,11 @@
 
 #include "hash/Calchash.h"
 #include "hash/TComponent.h"
+#include "hash/RecordingNotifier.h"
 #include "support/TempDir.h"
 
 namespace validador {
 namespace {
-
-// Remembers every file it is told about.
-class RecordingNotifier : public HashNotifier {
- public:
-  void CannotReadFile(const std::string& path) override { paths.push_back(path); }
-  std::vector<std::string> paths;
-};
 
 class CalchashPosix : public ::testing::Test {
  protected:

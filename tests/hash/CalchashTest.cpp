@@ -10,17 +10,11 @@
 #include "hash/TComponent.h"
 #include "layout/Errors.h"
 #include "support/OpenFiles.h"
+#include "hash/RecordingNotifier.h"
 #include "support/TempDir.h"
 
 namespace validador {
 namespace {
-
-// Remembers every file it is told about.
-class RecordingNotifier : public HashNotifier {
- public:
-  void CannotReadFile(const std::string& path) override { paths.push_back(path); }
-  std::vector<std::string> paths;
-};
 
 class CalchashTest : public ::testing::Test {
  protected:

@@ -18,15 +18,9 @@
 namespace validador::platform {
 namespace {
 
+using testsupport::NamesIn;
 using testsupport::ReadAll;
 using testsupport::TempDir;
-
-// The names in the folder, sorted.
-std::vector<std::string> NamesIn(const TempDir& dir) {
-  std::vector<std::string> names = DirectoryEntries(dir.Path().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // Runs `body` in a child process and returns how it ended (a wait status).
 template <typename Body>
@@ -58,7 +52,7 @@ TEST(ReplaceFile, AWriteCutShortLeavesTheOldFileAndNoTemporaryFile) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 3);
   EXPECT_EQ(ReadAll(path), "old\r\n");
-  EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"HASHV.txt"});
+  EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"HASHV.txt"});
 }
 
 // A process killed once the new bytes are written leaves the old file whole and no
@@ -72,7 +66,7 @@ TEST(ReplaceFile, AProcessKilledAfterWritingLeavesNothingBehind) {
   });
   ASSERT_TRUE(WIFSIGNALED(status));
   EXPECT_EQ(ReadAll(path), "old\r\n");
-  EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"HASHV.txt"});
+  EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"HASHV.txt"});
 }
 
 }  // namespace

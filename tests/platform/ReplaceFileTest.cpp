@@ -17,15 +17,9 @@
 namespace validador::platform {
 namespace {
 
+using testsupport::NamesIn;
 using testsupport::ReadAll;
 using testsupport::TempDir;
-
-// The names in the folder, sorted.
-std::vector<std::string> NamesIn(const TempDir& dir) {
-  std::vector<std::string> names = DirectoryEntries(dir.Path().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 TEST(ReplaceFile, WritesTheBytesAndReplacesTheOldFile) {
   TempDir dir;
@@ -34,7 +28,7 @@ TEST(ReplaceFile, WritesTheBytesAndReplacesTheOldFile) {
   EXPECT_EQ(ReadAll(path), "AB\r\nCD\r\n");
   ReplaceFileContents(dir.File("novo.txt"), "");
   EXPECT_EQ(ReadAll(dir.File("novo.txt")), "");
-  EXPECT_EQ(NamesIn(dir), (std::vector<std::string>{"HASHV.txt", "novo.txt"}));
+  EXPECT_EQ(NamesIn(dir.Path()), (std::vector<std::string>{"HASHV.txt", "novo.txt"}));
 }
 
 TEST(ReplaceFile, AFolderThatIsNotThereIsAnErrorNamingThePath) {
@@ -58,7 +52,7 @@ TEST(ReplaceFile, AFailureBeforeTheRenameLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_THROW(ReplaceFileContents(path, std::string(5000, 'n')), std::runtime_error);
   SetAfterWriteHookForTests(nullptr);
   EXPECT_EQ(ReadAll(path), "old\r\n");
-  EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"HASHV.txt"});
+  EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"HASHV.txt"});
 }
 
 // Two writers at once: a reader only ever sees one whole content or the other.
@@ -95,7 +89,7 @@ TEST(ReplaceFile, ConcurrentWritersLeaveOneWholeFile) {
   EXPECT_GT(wholeReads, 0);
   const std::string last = ReadAll(path);
   EXPECT_TRUE(last == first || last == second);
-  EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"HASHV.txt"});
+  EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"HASHV.txt"});
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <QString>
 #include <csignal>
 #include <filesystem>
-#include <set>
+#include <vector>
 #include <string>
 
 #include "report/ExemploResultado.h"
@@ -21,16 +21,9 @@ namespace {
 
 using reporttest::ExemploResultado;
 using reporttest::Utf8;
+using testsupport::NamesIn;
 using testsupport::ReadAll;
 using testsupport::TempDir;
-
-std::set<std::string> NamesIn(const std::filesystem::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
 
 TEST(PdfInMemory, IsAWholeDocument) {
   QByteArray pdf;
@@ -84,7 +77,7 @@ TEST(PdfSave, WriteThatFailsPartWayLeavesTheOldFile) {
   EXPECT_NE(Utf8(erro).find(path), std::string::npos) << Utf8(erro);
   EXPECT_NE(Utf8(erro).find("I/O error 27"), std::string::npos) << Utf8(erro);  // EFBIG
   EXPECT_EQ(ReadAll(path), old);
-  EXPECT_EQ(NamesIn(dir.Path()), std::set<std::string>{"Resultado.pdf"});
+  EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"Resultado.pdf"});
 }
 
 TEST(PdfSave, ReplacesTheOldFileWhole) {
@@ -96,7 +89,7 @@ TEST(PdfSave, ReplacesTheOldFileWhole) {
   const std::string bytes = ReadAll(path);
   EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
   EXPECT_NE(bytes.find("%%EOF", bytes.size() - 16), std::string::npos);
-  EXPECT_EQ(NamesIn(dir.Path()), std::set<std::string>{"Resultado.pdf"});
+  EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"Resultado.pdf"});
 }
 
 }  // namespace

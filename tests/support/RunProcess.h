@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/TextLines.h"
+
 namespace testsupport {
 
 struct ProcessResult {

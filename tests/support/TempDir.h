@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace testsupport {
 
@@ -28,6 +29,9 @@ class TempDir {
 
 // The whole content of a file (path in UTF-8), as bytes.
 std::string ReadAll(const std::string& path);
+
+// The names (UTF-8) of what a folder holds, sorted.
+std::vector<std::string> NamesIn(const std::filesystem::path& folder);
 
 // The path of a UTF-8 text, and the UTF-8 text of a path.
 std::filesystem::path PathOfUtf8(std::string_view utf8);
