@@ -47,5 +47,7 @@ done
 # Application icon for the desktop entry.
 cp src/validador-icon.svg validador.svg
 render src/validador-icon.svg validador.png 256 256
+# The same icon for the Windows executables, at the sizes Explorer shows.
+convert validador.png -define icon:auto-resize=256,48,32,16 validador.ico
 
 echo "make-assets: pictures regenerated in $(pwd)"

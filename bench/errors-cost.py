@@ -8,24 +8,10 @@ Usage: bench/errors-cost.py [--build build] [--runs 3] [--size 1024] [--hash md5
                             [--max-errors 1000] [--work /tmp/validador-bench]
 """
 import argparse
-import os
 import pathlib
 import statistics
-import subprocess
-import time
 
-ROOT = pathlib.Path(__file__).resolve().parent.parent
-BANK, CASE = "987", "2024.0042-7"
-
-
-def timed(argv):
-    start = time.perf_counter()
-    proc = subprocess.Popen(argv, stdout=subprocess.DEVNULL)
-    _, status, usage = os.wait4(proc.pid, 0)
-    code = os.waitstatus_to_exitcode(status)
-    if code not in (0, 1):
-        raise SystemExit(f"{argv[1]} exited {code}")
-    return time.perf_counter() - start, usage.ru_maxrss / 1024.0
+from benchlib import BANK, CASE, ROOT, delivery, timed
 
 
 def main():
@@ -40,12 +26,7 @@ def main():
     build = pathlib.Path(args.build)
     work = pathlib.Path(args.work)
     work.mkdir(parents=True, exist_ok=True)
-    folder = work / f"entrega-{args.size}mb-falhas"
-    if not (folder / "I_IDENTIFICA_DADOS.txt").exists():
-        subprocess.run([str(build / "bench" / "gerador_entrega"), str(folder), str(args.size), BANK,
-                        CASE, "1"], check=True)
-    files = [str(p) for p in folder.iterdir()]
-    subprocess.run(["cat", *files], stdout=subprocess.DEVNULL, check=True)  # warm the cache
+    folder, _ = delivery(build, work, args.size, faults_per_hundred=1)
     cli = str(build / "src" / "cli" / "validador-cli")
     check = [cli, "check", str(folder), "--case", CASE, "--bank", BANK, "--hash", args.hash]
     listing = work / "erros.jsonl"

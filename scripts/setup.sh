@@ -1,21 +1,29 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and benchmarking need.
 # Idempotent: only missing packages are installed. Works as root or through sudo.
-# Usage: scripts/setup.sh [--cross-aarch64]   (also the 64-bit ARM cross compiler
-# and qemu-user, for scripts/test-portable.sh)
+# Usage: scripts/setup.sh [--cross-aarch64] [--windows]
+#   --cross-aarch64  also the 64-bit ARM cross compiler and qemu-user (scripts/test-portable.sh)
+#   --windows        also MinGW-w64 and Wine (scripts/test-windows.sh)
+#   --package        also what scripts/package.sh needs (dpkg-dev, help2man, zip)
 set -euo pipefail
 
 packages=(
-  build-essential clang cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config
+  clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
-  poppler-utils openssl
+  poppler-utils openssl time
   fonts-liberation fonts-dejavu-core
   xvfb xauth
 )
-if [[ ${1:-} == --cross-aarch64 ]]; then
-  packages+=(g++-aarch64-linux-gnu qemu-user)
-fi
+for option in "$@"; do
+  case $option in
+    --cross-aarch64) packages+=(g++-aarch64-linux-gnu qemu-user) ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64) ;;
+    --package) packages+=(dpkg-dev help2man zip) ;;
+    *) echo "setup: unknown option $option" >&2; exit 64 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a normal build with
 # warnings as errors, once in a build without Qt (engine and command line only), once under
-# AddressSanitizer and UndefinedBehaviorSanitizer, once built with Clang. Prints each
-# stage's wall time.
+# AddressSanitizer and UndefinedBehaviorSanitizer, once built with Clang; runs each fuzzing
+# harness for a short while (scripts/fuzz.sh runs them longer); then the Windows build under
+# Wine (scripts/test-windows.sh) and the packages (scripts/package.sh,
+# scripts/test-package.sh). Prints each stage's wall time and the Windows stages' share.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,14 +14,17 @@ export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 all_started=$SECONDS
 
-# Runs a stage (a title and a command) and prints its wall time.
+# Runs a stage (a title and a command) and prints its wall time; the time is also
+# kept in last_stage_seconds.
+last_stage_seconds=0
 stage() {
   local title=$1
   shift
   echo "== $title =="
   local started=$SECONDS
   "$@"
-  echo "== $title: $((SECONDS - started)) s =="
+  last_stage_seconds=$((SECONDS - started))
+  echo "== $title: $last_stage_seconds s =="
 }
 
 stage "build (warnings as errors)" scripts/build.sh build -DVALIDADOR_WERROR=ON
@@ -44,4 +49,15 @@ stage "build with Clang (warnings as errors)" \
   scripts/build.sh build-clang -DCMAKE_CXX_COMPILER=clang++ -DVALIDADOR_WERROR=ON -DVALIDADOR_BENCH=OFF
 stage "tests of the Clang build" ctest --test-dir build-clang --output-on-failure --parallel "$jobs"
 
-echo "== all stages: $((SECONDS - all_started)) s =="
+stage "fuzzing harnesses, a short run each" scripts/fuzz.sh 12
+
+stage "Windows: cross-build, tests and comparison with Linux under Wine" \
+  scripts/test-windows.sh build-nogui build-mingw
+windows_seconds=$last_stage_seconds
+stage "packages (Debian package, Windows zip)" scripts/package.sh build build-mingw
+stage "packages installed and removed" scripts/test-package.sh
+
+all_seconds=$((SECONDS - all_started))
+echo "== Windows stage: $windows_seconds s of $all_seconds s ($((100 * windows_seconds / (all_seconds > 0 ? all_seconds : 1))) %) =="
+echo "== all stages: $all_seconds s =="
+

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -16,6 +15,8 @@
 #include "layout/Cp1252.h"
 #include "layout/Errors.h"
 #include "layout/StrToInt.h"
+#include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
 #include "validation/Carga.h"
 #include "validation/ListingText.h"
@@ -86,8 +87,7 @@ std::optional<ListingRequest> ListingRequestOf(const ParsedArgs& parsed) {
 }
 
 std::string FolderOf(const std::string& file) {
-  const auto parent = std::filesystem::path(file).parent_path();
-  return parent.empty() ? std::string(".") : parent.string();
+  return platform::FolderOf(file);
 }
 
 // An empty folder or file name would put the standard names at the root of the file
@@ -142,7 +142,7 @@ int CheckCommandBase::Run(const ParsedArgs& parsed) const {
   RefuseEmptyPaths(parsed, singleFile_);
   const std::string& target = parsed.positionals.front();
   std::optional<std::string> chosenFile;
-  if (singleFile_) chosenFile = std::filesystem::absolute(target).string();
+  if (singleFile_) chosenFile = platform::AbsolutePath(target);
   ConsoleHooks hooks(parsed.Flag(kStyledOption.name), chosenFile);
   Carga carga(&hooks);
   hooks.Attach(&carga);

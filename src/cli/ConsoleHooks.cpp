@@ -1,13 +1,12 @@
 #include "cli/ConsoleHooks.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 
 #include "cli/ErrorText.h"
 #include "cli/StandardOutput.h"
 #include "layout/Cp1252.h"
+#include "platform/Console.h"
+#include "platform/Paths.h"
 #include "validation/LogTexts.h"
 
 namespace validador::cli {
@@ -18,7 +17,7 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 }  // namespace
 
 ConsoleHooks::ConsoleHooks(bool styled, std::optional<std::string> chosenFile)
-    : styled_(styled), chosenFile_(std::move(chosenFile)), stderrIsTerminal_(isatty(2) != 0) {}
+    : styled_(styled), chosenFile_(std::move(chosenFile)), stderrIsTerminal_(platform::StandardErrorIsTerminal()) {}
 
 void ConsoleHooks::LogLineAdded(const LogLine& line) {
   ClearProgress();
@@ -38,7 +37,7 @@ void ConsoleHooks::Progress() {
   if (progressVisible_ && now - lastProgress_ < kProgressInterval) return;
   lastProgress_ = now;
   const long long percent = 100LL * carga_->GaugePos / carga_->GaugeMax;
-  const std::string name = std::filesystem::path(carga_->FEdit).filename().string();
+  const std::string name = platform::FileNameOf(carga_->FEdit);
   std::fflush(stdout);
   std::fprintf(stderr, "\r\033[K%s %lld%%", name.c_str(), percent);
   std::fflush(stderr);
@@ -71,10 +70,10 @@ void ConsoleHooks::NameClash(const std::string& checked, const std::vector<std::
   std::string note =
       "validador-cli: aviso: nomes que só diferem em maiúsculas e minúsculas; "
       "verificado: " +
-      EscapeControls(std::filesystem::path(checked).filename().string()) + "; ignorado: ";
+      EscapeControls(platform::FileNameOf(checked)) + "; ignorado: ";
   for (std::size_t i = 0; i < ignored.size(); ++i) {
     if (i > 0) note += ", ";
-    note += EscapeControls(std::filesystem::path(ignored[i]).filename().string());
+    note += EscapeControls(platform::FileNameOf(ignored[i]));
   }
   note += "\n";
   std::fwrite(note.data(), 1, note.size(), stderr);

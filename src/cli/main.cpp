@@ -13,6 +13,7 @@
 #include "cli/UsageError.h"
 #include "hash/Calchash.h"
 #include "layout/Errors.h"
+#include "platform/Console.h"
 
 namespace validador::cli {
 namespace {
@@ -28,16 +29,16 @@ std::string ProgramHelp() {
 
 bool IsHelpWord(std::string_view word) { return word == "--help" || word == "-h" || word == "help"; }
 
-int RunCommandLine(int argc, char** argv) {
-  if (argc < 2) return ReportUsageError("falta o comando");
-  const std::string word = argv[1];
+int RunCommandLine(const Args& arguments) {
+  if (arguments.size() < 2) return ReportUsageError("falta o comando");
+  const std::string& word = arguments[1];
   if (IsHelpWord(word)) {
     std::cout << ProgramHelp();
     return kExitOk;
   }
   const Command* command = FindCommand(word == "--version" ? "version" : word);
   if (command == nullptr) return ReportUsageError("comando desconhecido: " + word);
-  return command->Execute(Args(argv + 2, argv + argc));
+  return command->Execute(Args(arguments.begin() + 2, arguments.end()));
 }
 
 // A command that has done its work has not succeeded until its output is out: output
@@ -59,6 +60,7 @@ int StatusOnceOutputIsOut(int status) {
 
 int main(int argc, char** argv) {
   using namespace validador::cli;
+  validador::platform::PrepareStandardStreams();
   IgnoreOutputSignals();
-  return StatusOnceOutputIsOut(RunCommandLine(argc, argv));
+  return StatusOnceOutputIsOut(RunCommandLine(validador::platform::ArgumentsOf(argc, argv)));
 }

@@ -16,7 +16,9 @@ std::string TextOfErrno(int errnoValue) {
     case EROFS:
       return "File access denied";
     case ENOSPC:
+#ifdef EDQUOT  // not every C library has quotas
     case EDQUOT:
+#endif
       return "Disk full";
     default:
       return "I/O error " + std::to_string(errnoValue);

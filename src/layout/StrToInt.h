@@ -18,4 +18,9 @@ bool TryStrToInt(std::string_view text, std::int32_t& value);
 // Throws EConvertError("'<text>' is not a valid integer value") on failure.
 std::int32_t StrToInt(std::string_view text);
 
+// The same conversion into the signed 64-bit range, for counts of lines and records,
+// which a file may hold beyond 2^31.
+bool TryStrToInt64(std::string_view text, std::int64_t& value);
+std::int64_t StrToInt64(std::string_view text);
+
 }  // namespace validador

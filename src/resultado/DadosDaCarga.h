@@ -4,6 +4,7 @@
 // the report's data here.
 
 #include <QStringList>
+#include <cstddef>
 #include <string>
 
 #include "report/DadosResultado.h"
@@ -11,8 +12,13 @@
 
 namespace validador {
 
+// The most characters of one value the report shows; a longer value is cut there and
+// ends in an ellipsis ("…").
+inline constexpr std::size_t kShownCharacters = 200;
+
 // The identification values and algorithm of `carga` and the manifest digest, all
-// Windows-1252 bytes, as Qt text; the log's lines as given; today's date and the time.
+// Windows-1252 bytes, as Qt text, each value cut to kShownCharacters; the log's lines as
+// given; today's date and the time.
 DadosResultado DadosDaCarga(const Carga& carga, QStringList linhasLog,
                             const std::string& manifestDigest);
 

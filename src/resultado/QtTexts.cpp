@@ -1,7 +1,5 @@
 #include "resultado/QtTexts.h"
 
-#include <QFile>
-
 #include "layout/Cp1252.h"
 
 namespace validador {
@@ -10,8 +8,10 @@ QString FromCp1252(const std::string& bytes) { return QString::fromStdString(Cp1
 
 std::string ToCp1252(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
 
-QString FromPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
+// The engine's paths are UTF-8 on every system (on Windows the platform layer turns
+// them into UTF-16); QFile::encodeName would give the ANSI code page on Windows.
+QString FromPath(const std::string& path) { return QString::fromStdString(path); }
 
-std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string ToPath(const QString& path) { return path.toStdString(); }
 
 }  // namespace validador

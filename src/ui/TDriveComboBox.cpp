@@ -20,9 +20,18 @@ bool IsPseudoFileSystem(const QStorageInfo& volume) {
   return pseudo.contains(QString::fromLatin1(volume.fileSystemType()));
 }
 
+// A drive root ("C:/", as Qt writes it on Windows): its paths ignore letter case.
+bool IsDriveRoot(const QString& root) {
+  return root.size() >= 2 && root.at(1) == QLatin1Char(':') && root.at(0).isLetter();
+}
+
+// Paths are compared as Qt writes them, with '/' (a Windows folder given with '\' too);
+// a root that ends with '/' ("/", "C:/") holds every path that starts with it.
 bool Contains(const QString& root, const QString& folder) {
-  if (root == QStringLiteral("/")) return folder.startsWith(QLatin1Char('/'));
-  return folder == root || folder.startsWith(root + QLatin1Char('/'));
+  const QString path = QDir::fromNativeSeparators(folder);
+  const Qt::CaseSensitivity letters = IsDriveRoot(root) ? Qt::CaseInsensitive : Qt::CaseSensitive;
+  if (root.endsWith(QLatin1Char('/'))) return path.startsWith(root, letters);
+  return path.compare(root, letters) == 0 || path.startsWith(root + QLatin1Char('/'), letters);
 }
 
 }  // namespace

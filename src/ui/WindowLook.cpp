@@ -18,6 +18,8 @@ QFont FontOf(const QStringList& families, QFont::StyleHint hint, int pixelSize, 
 const QStringList& SansFamilies() {
   static const QStringList families = {QStringLiteral("MS Sans Serif"),
                                        QStringLiteral("Microsoft Sans Serif"),
+                                       QStringLiteral("Tahoma"),
+                                       QStringLiteral("Segoe UI"),
                                        QStringLiteral("Liberation Sans"),
                                        QStringLiteral("DejaVu Sans")};
   return families;
@@ -25,10 +27,14 @@ const QStringList& SansFamilies() {
 
 }  // namespace
 
+// Bitmap-only families (Windows still lists "MS Sans Serif" and "Fixedsys" as such)
+// are passed over for the scalable ones after them.
 QString FirstInstalled(const QStringList& families) {
   const QStringList installed = QFontDatabase::families();
   for (const QString& family : families) {
-    if (installed.contains(family, Qt::CaseInsensitive)) return family;
+    if (installed.contains(family, Qt::CaseInsensitive) && QFontDatabase::isSmoothlyScalable(family)) {
+      return family;
+    }
   }
   return families.isEmpty() ? QString() : families.back();
 }
@@ -38,7 +44,7 @@ QFont MsSansSerif(int pixelSize, bool bold) {
 }
 
 QFont Tahoma(int pixelSize, bool bold) {
-  return FontOf({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"),
+  return FontOf({QStringLiteral("Tahoma"), QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans"),
                  QStringLiteral("Liberation Sans")},
                 QFont::SansSerif, pixelSize, bold);
 }
@@ -52,7 +58,8 @@ QFont Arial(int pixelSize, bool bold, bool italic) {
 }
 
 QFont Fixedsys(int pixelSize) {
-  return FontOf({QStringLiteral("Fixedsys"), QStringLiteral("DejaVu Sans Mono"),
+  return FontOf({QStringLiteral("Fixedsys"), QStringLiteral("Consolas"),
+                 QStringLiteral("Lucida Console"), QStringLiteral("DejaVu Sans Mono"),
                  QStringLiteral("Liberation Mono")},
                 QFont::Monospace, pixelSize, true);
 }

@@ -16,7 +16,7 @@ inline const QColor kWindowGrey(204, 204, 204);  // the light grey set at creati
 inline const QColor kLogBlue(0, 0, 255);
 inline const QColor kLogRed(255, 0, 0);
 
-// The first of `families` that is installed; the last one when none is.
+// The first of `families` that is installed and scalable; the last one when none is.
 QString FirstInstalled(const QStringList& families);
 
 // Fonts by the name of the family drawn, at a pixel size.

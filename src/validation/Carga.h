@@ -134,14 +134,21 @@ class Carga : public TComponent, private HashNotifier {
   bool AlgoritmoValido() const;  // the algorithm box names one of the ten
   std::string Calchash(const std::string& path);
   PreScanResult ContaLinhas(RecordTypeIndex type);
-  static std::int32_t PosicaoSeparador(std::string_view separator, std::string_view line,
-                                       std::int32_t n);
+  static std::int64_t PosicaoSeparador(std::string_view separator, std::string_view line,
+                                       std::int64_t n);
   bool ValidaIdentificacao(const std::string& path);
+  // The header check on the first line as the file's one read kept it.
+  bool ValidaIdentificacao(const FirstLine& header, const std::string& digest);
   bool ConfereQtdeLinhas(RecordTypeIndex type, std::int64_t lineCount);
   RunResult insereDadosTabelas(const std::string& path, RecordTypeIndex type);
   bool ProcessaArquivo(const std::string& path, RecordTypeIndex type);
   void ProcessaArquivos();
   std::string GravaManifesto(const std::string& manifestPath);
+  // The driver's log blocks from what the one read of a file found.
+  bool StopsBeforeTheRun(const PreScanResult& scan, RecordTypeIndex type, const std::string& digest);
+  RunResult RelataCorrida(RecordTypeIndex type, std::int64_t lineCount, const LineFacts& facts);
+  void WriteRunOutcome(const RunResult& run, RecordTypeIndex type, const std::string& elapsed,
+                       const std::string& digest);
 
  private:
   void CannotReadFile(const std::string& path) override;
@@ -156,8 +163,6 @@ class Carga : public TComponent, private HashNotifier {
   void ListaArquivo(const std::string& path, RecordTypeIndex type, const ScanOutcome& scan);
   void ListaArquivoAusente(const std::string& path, RecordTypeIndex type);
   void ListaSemLog(const std::string& path, RecordTypeIndex type);
-  bool ValidaIdentificacao(const FirstLine& header, const std::string& digest);
-  RunResult RelataCorrida(RecordTypeIndex type, std::int64_t lineCount, const LineFacts& facts);
   ComandoResultado UntilStopped(const std::function<void()>& check);
   bool CheckChosenFile(const std::string& path);
   std::optional<std::string> ManifestoNaPasta(const std::string& folder);
@@ -165,9 +170,6 @@ class Carga : public TComponent, private HashNotifier {
   void WriteErrorBlock(const std::string& message);
   void WriteFileFaultBlock(const std::string& message, const std::string& digest,
                            bool emptyLineInErrorStyle);
-  bool StopsBeforeTheRun(const PreScanResult& scan, RecordTypeIndex type, const std::string& digest);
-  void WriteRunOutcome(const RunResult& run, RecordTypeIndex type, const std::string& elapsed,
-                       const std::string& digest);
   std::string_view NomeTabela(RecordTypeIndex type) const;
 
   CargaHooks defaultHooks_;

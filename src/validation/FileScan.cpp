@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <cstring>
 #include <exception>
 #include <memory>
 #include <mutex>
@@ -14,17 +13,18 @@
 #include "layout/Cp1252.h"
 #include "platform/FileSystem.h"
 #include "platform/InputFile.h"
+#include "validation/BlockBoundaries.h"
+#include "validation/BlockJoiner.h"
 #include "validation/BlockVerdict.h"
-#include "validation/LineCondenser.h"
 #include "validation/Utf8Sniffer.h"
 
 namespace validador {
 namespace {
 
-constexpr char kEndOfFile = '\x1A';
-constexpr char kCarriageReturn = '\r';
-// The first line is kept up to this many bytes a field (the identification header).
-constexpr std::size_t kFirstLineFieldCap = 4096;
+// A file of at most this many blocks is read and judged on the calling thread alone.
+constexpr std::uint64_t kReadOnHisOwn = 2;
+// Blocks in memory at most, whatever the number of processors: memory stays flat.
+constexpr std::size_t kMostBlocks = 24;
 
 std::mutex tuningMutex;
 ScanTuning tuning;
@@ -53,50 +53,6 @@ struct Slot {
   BlockVerdict verdict;
 };
 
-// The first line as it is read, kept apart with room for long header fields.
-class FirstLineKeeper {
- public:
-  explicit FirstLineKeeper(bool wanted) : done_(!wanted), condenser_(kFirstLineFieldCap) {}
-
-  void Feed(std::string_view bytes) {
-    if (done_ || bytes.empty()) return;
-    const std::size_t lineEnd = bytes.find(kCarriageReturn);
-    Take(bytes.substr(0, lineEnd));
-    if (lineEnd != std::string_view::npos) done_ = true;
-  }
-
-  FirstLine Result() const {
-    FirstLine line;
-    line.present = present_;
-    line.text = std::string(condenser_.Line());
-    line.fieldCut = cut_;
-    return line;
-  }
-
- private:
-  // Marks the fields that reach past the cap before handing the piece on.
-  void Take(std::string_view piece) {
-    present_ = true;
-    for (std::size_t at = 0; at <= piece.size();) {
-      const std::size_t tab = std::min(piece.find('\t', at), piece.size());
-      if (cut_.empty()) cut_.push_back(false);
-      fieldBytes_ += tab - at;
-      if (fieldBytes_ > kFirstLineFieldCap) cut_.back() = true;
-      if (tab == piece.size()) break;
-      cut_.push_back(false);
-      fieldBytes_ = 0;
-      at = tab + 1;
-    }
-    condenser_.Append(piece);
-  }
-
-  bool done_;
-  bool present_ = false;
-  LineCondenser condenser_;
-  std::vector<bool> cut_;
-  std::size_t fieldBytes_ = 0;
-};
-
 class Pipeline {
  public:
   Pipeline(const std::string& path, const ScanRequest& request, ScanObserver& observer)
@@ -104,12 +60,13 @@ class Pipeline {
         observer_(observer),
         tuning_(CurrentScanTuning()),
         judges_(JudgingThreads(tuning_, !request.algorithm.empty())),
-        slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory : 2 * judges_ + 4),
+        slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory
+                                           : std::min<std::size_t>(2 * judges_ + 4, kMostBlocks)),
         file_(path),
         judge_(request.type, request.bank, request.mode),
+        joiner_(judge_, request.listing),
         firstLine_(request.keepFirstLine) {
     for (Slot& slot : slots_) slot.data = std::make_unique_for_overwrite<char[]>(tuning_.blockSize);
-    outcome_.rows.cap = request.listing.cap;
     if (!request.algorithm.empty()) {
       hash_ = CreateKnownHashComponent(request.algorithm, request.hashOwner);
       if (request.hashOwner == nullptr) ownedHash_.reset(hash_);
@@ -121,11 +78,17 @@ class Pipeline {
 
   ScanOutcome Run() {
     const platform::FileStamp before = file_.Stamp();
-    StartThreads();
-    ReadAndSequence(before.size);
-    StopThreads();
-    RethrowWorkerError();
-    FinishLastLine();
+    if (before.size <= kReadOnHisOwn * tuning_.blockSize) {
+      ReadAndJudgeHere(before.size);
+    } else {
+      StartThreads();
+      ReadAndSequence(before.size);
+      StopThreads();
+      RethrowWorkerError();
+    }
+    joiner_.Finish();
+    outcome_.facts = joiner_.TakeFacts();
+    outcome_.rows = joiner_.TakeRows();
     if (before != file_.Stamp() || platform::StampOf(file_.Path()) != before ||
         outcome_.bytesRead != before.size) {
       throw EFileChanged(file_.Path());
@@ -246,6 +209,22 @@ class Pipeline {
     while (sequenced_ < blocksRead_) SequenceNext(sizeAtOpen);
   }
 
+  // A small file is read, digested and judged on the calling thread: handing its few
+  // blocks to other threads would cost more than the work.
+  void ReadAndJudgeHere(std::uint64_t sizeAtOpen) {
+    Slot& slot = slots_.front();
+    for (std::uint64_t sequence = 0; Fill(slot, sequence); ++sequence) {
+      if (hash_ != nullptr) hash_->Update(slot.data.get(), static_cast<std::uint32_t>(slot.size));
+      if (slot.judging) {
+        joiner_.Join(JudgeBlock(std::string_view(slot.data.get(), slot.checkSize), slot.startsLine,
+                                slot.skipLineFeed, judge_, request_.listing));
+      }
+      sequencedBytes_ += slot.size;
+      observer_.Progress(sequencedBytes_, sizeAtOpen);
+      if (observer_.StopRequested()) throw CheckInterrupted();
+    }
+  }
+
   // Reads the next block into a free slot; false at the end of the file.
   bool Fill(Slot& slot, std::uint64_t sequence) {
     std::size_t size = 0;
@@ -260,25 +239,19 @@ class Pipeline {
     slot.size = size;
     slot.digested = hash_ == nullptr;
     slot.judged = false;
-    slot.judging = !checksEnded_;
-    slot.checkSize = 0;
+    const BlockBoundaries::Span span =
+        boundaries_.Next(std::string_view(slot.data.get(), size));
+    slot.judging = span.judging;
+    slot.checkSize = span.checkSize;
+    slot.startsLine = span.startsLine;
+    slot.skipLineFeed = span.skipLineFeed;
     slot.verdict = BlockVerdict{};
-    if (slot.judging) LayOutChecks(slot, sequence);
+    if (slot.judging) {
+      const std::string_view checked(slot.data.get(), slot.checkSize);
+      firstLine_.Feed(checked);
+      if (request_.listing.wanted) utf8_.Feed(checked);
+    }
     return true;
-  }
-
-  // The checks see the bytes before the first byte 26 of the file, and lines run on
-  // from one block into the next.
-  void LayOutChecks(Slot& slot, std::uint64_t sequence) {
-    const char* bytes = slot.data.get();
-    const void* stop = std::memchr(bytes, kEndOfFile, slot.size);
-    slot.checkSize = stop == nullptr ? slot.size : static_cast<std::size_t>(static_cast<const char*>(stop) - bytes);
-    checksEnded_ = stop != nullptr;
-    slot.startsLine = sequence == 0 || previousEndedAtCr_;
-    slot.skipLineFeed = previousEndedAtCr_;
-    if (slot.checkSize > 0) previousEndedAtCr_ = bytes[slot.checkSize - 1] == kCarriageReturn;
-    firstLine_.Feed(std::string_view(bytes, slot.checkSize));
-    if (request_.listing.wanted) utf8_.Feed(std::string_view(bytes, slot.checkSize));
   }
 
   // Waits for the oldest block to be digested and judged, and joins its findings.
@@ -292,7 +265,7 @@ class Pipeline {
         RethrowWorkerError();
       }
     }
-    if (slot.judging) Join(std::move(slot.verdict));
+    if (slot.judging) joiner_.Join(std::move(slot.verdict));
     sequencedBytes_ += slot.size;
     {
       const std::lock_guard<std::mutex> lock(mutex_);
@@ -302,42 +275,6 @@ class Pipeline {
     observer_.Progress(sequencedBytes_, sizeAtOpen);
   }
 
-  // Joins a block's findings to those before it: a line that crossed into the block
-  // is gathered and judged here.
-  void Join(BlockVerdict&& verdict) {
-    if (!verdict.startsLine) {
-      pending_.Append(verdict.head);
-      pendingLine_ = true;
-      if (!verdict.hasLineEnd) return;
-      JudgePending();
-    }
-    outcome_.rows.Append(std::move(verdict.rows), outcome_.facts.count);
-    outcome_.facts.Append(std::move(verdict.facts));
-    if (!verdict.tail.empty()) {
-      pending_.Append(verdict.tail);
-      pendingLine_ = true;
-    }
-  }
-
-  void JudgePending() {
-    LineFacts line;
-    if (request_.listing.wanted) {
-      LineRows rows;
-      judge_.JudgeAndList(pending_.Line(), line, fields_, rows);
-      outcome_.rows.Append(std::move(rows), outcome_.facts.count);
-    } else {
-      judge_.Judge(pending_.Line(), line, fields_);
-    }
-    outcome_.facts.Append(std::move(line));
-    pending_.Clear();
-    pendingLine_ = false;
-  }
-
-  // The last line needs no line break.
-  void FinishLastLine() {
-    if (pendingLine_) JudgePending();
-  }
-
   const ScanRequest& request_;
   ScanObserver& observer_;
   ScanTuning tuning_;
@@ -345,6 +282,7 @@ class Pipeline {
   std::vector<Slot> slots_;
   platform::InputFile file_;
   LineJudge judge_;
+  BlockJoiner joiner_;
   TDCP_hash* hash_ = nullptr;
   std::unique_ptr<TDCP_hash> ownedHash_;
   FirstLineKeeper firstLine_;
@@ -363,12 +301,8 @@ class Pipeline {
   std::vector<std::thread> threads_;
 
   // The reading thread's own.
-  bool checksEnded_ = false;
-  bool previousEndedAtCr_ = false;
+  BlockBoundaries boundaries_;
   std::uint64_t sequencedBytes_ = 0;
-  LineCondenser pending_;
-  bool pendingLine_ = false;
-  TRetorno fields_;
 };
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "layout/Errors.h"
 #include "layout/UGlobal.h"
 #include "validation/BlockVerdict.h"
+#include "validation/FirstLineKeeper.h"
 #include "validation/LineFacts.h"
 #include "validation/LineJudge.h"
 #include "validation/LineRows.h"
@@ -29,14 +30,6 @@ struct ScanRequest {
   JudgeMode mode = JudgeMode::PreScanAndRun;
   bool keepFirstLine = false; // keep the first line's fields (the identification header)
   ListingWanted listing;      // also the error listing's rows of every line
-};
-
-// The first line's fields, each kept up to a generous length; a field longer than that
-// is kept cut and marked.
-struct FirstLine {
-  bool present = false;
-  std::string text;
-  std::vector<bool> fieldCut;  // by field, from 0
 };
 
 struct ScanOutcome {
@@ -85,7 +78,7 @@ ScanOutcome ScanFile(const std::string& path, const ScanRequest& request,
 // judging blocks (0: one per processor).
 struct ScanTuning {
   std::size_t blockSize = std::size_t{1} << 20;
-  std::size_t blocksInMemory = 0;  // 0: twice the judging threads, plus four
+  std::size_t blocksInMemory = 0;  // 0: twice the judging threads, plus four, 24 at most
   unsigned judgingThreads = 0;
 };
 void SetScanTuning(const ScanTuning& tuning);

@@ -1,10 +1,10 @@
 // The error listing of the files a command checks: the rows about each whole file, then
 // those of its lines, then its summary. It weighs every fault, whatever the log stops at.
 
-#include <filesystem>
 #include <string>
 
 #include "layout/StrToInt.h"
+#include "platform/Paths.h"
 #include "validation/Carga.h"
 #include "validation/LogTexts.h"
 #include "validation/SeparaCampos.h"
@@ -14,7 +14,7 @@ namespace validador {
 namespace {
 
 std::string NameOnDisk(const std::string& path) {
-  return std::filesystem::path(path).filename().string();
+  return platform::FileNameOf(path);
 }
 
 ListingRow WholeFileRow(Regra regra, std::string mensagem) {

@@ -23,7 +23,7 @@ bool Carga::ConfereQtdeLinhas(RecordTypeIndex type, std::int64_t lineCount) {
                     texts::CountNotVerifiedAfter());
     return false;
   }
-  return StrToInt(box) != lineCount;
+  return StrToInt64(box) != lineCount;
 }
 
 // Writes what the run found on the file's lines and leaves the gauge where the run would:
@@ -58,7 +58,7 @@ RunResult Carga::RelataCorrida(RecordTypeIndex type, std::int64_t lineCount,
 }
 
 RunResult Carga::insereDadosTabelas(const std::string& path, RecordTypeIndex type) {
-  const std::int64_t lineCount = StrToInt(lblTotReg);
+  const std::int64_t lineCount = StrToInt64(lblTotReg);
   ScanRequest request;
   request.type = type;
   request.mode = JudgeMode::Run;

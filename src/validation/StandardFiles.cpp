@@ -1,20 +1,15 @@
 #include "validation/StandardFiles.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 
 namespace validador {
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (path.empty() || path.back() != std::filesystem::path::preferred_separator) {
-    path += std::filesystem::path::preferred_separator;
-  }
-  path += name;
-  return path;
+  return platform::JoinedPath(folder, name);
 }
 
 bool FileExists(const std::string& path) { return platform::IsRegularFile(path); }

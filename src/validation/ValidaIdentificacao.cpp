@@ -1,5 +1,6 @@
 // The identification header: declared counts, contact data, case and bank numbers.
 
+#include <cerrno>
 #include <string>
 
 #include "layout/Cp1252.h"
@@ -8,6 +9,7 @@
 #include "validation/Carga.h"
 #include "validation/LogTexts.h"
 #include "validation/SeparaCampos.h"
+#include "validation/StandardFiles.h"
 
 namespace validador {
 namespace {
@@ -17,43 +19,47 @@ constexpr int kFirstCountField = 9;  // a_qtde_reg; fields 9..16 go to Edit1..Ed
 
 // Field k (from 1) of a header line that holds exactly 15 tabs.
 std::string HeaderField(std::string_view line, int k) {
-  const int begin = k == 1 ? 0 : Carga::PosicaoSeparador("\t", line, k - 1);
-  const int end = k == kHeaderFields ? static_cast<int>(line.size()) + 1
-                                     : Carga::PosicaoSeparador("\t", line, k);
-  return std::string(line.substr(begin, end - 1 - begin));
+  const std::int64_t begin = k == 1 ? 0 : Carga::PosicaoSeparador("\t", line, k - 1);
+  const std::int64_t end = k == kHeaderFields ? static_cast<std::int64_t>(line.size()) + 1
+                                              : Carga::PosicaoSeparador("\t", line, k);
+  return std::string(line.substr(static_cast<std::size_t>(begin),
+                                 static_cast<std::size_t>(end - 1 - begin)));
 }
 
 bool WasCut(const FirstLine& header, int k) {
   return static_cast<std::size_t>(k - 1) < header.fieldCut.size() && header.fieldCut[k - 1];
 }
 
-// A declared count; a field too long to have been kept whole is no integer this check
-// will take.
-std::int32_t DeclaredCount(const FirstLine& header, int k) {
+// A declared count, in 64 bits: a file may hold more than 2^31 lines. A field too long
+// to have been kept whole is no integer this check will take.
+std::int64_t DeclaredCount(const FirstLine& header, int k) {
   const std::string text = HeaderField(header.text, k);
   if (WasCut(header, k)) {
     throw EConvertError("'" + text + "\x85' is not a valid integer value");
   }
-  return StrToInt(text);
+  return StrToInt64(text);
 }
 
 }  // namespace
 
-std::int32_t Carga::PosicaoSeparador(std::string_view separator, std::string_view line,
-                                     std::int32_t n) {
+std::int64_t Carga::PosicaoSeparador(std::string_view separator, std::string_view line,
+                                     std::int64_t n) {
   // The position of the first separator plus, while n > 1, the same for the rest of
   // the line after it: the position of the n-th separator, or of the last one.
-  std::int32_t position = 0;
+  std::int64_t position = 0;
   for (; n >= 1 && !separator.empty(); --n) {
     const auto found = line.find(separator);
     if (found == std::string_view::npos) break;
-    position += static_cast<std::int32_t>(found) + 1;
+    position += static_cast<std::int64_t>(found) + 1;
     line.remove_prefix(found + separator.size());
   }
   return position;
 }
 
+// Something other than a regular file at the path (a FIFO, a folder, a link to nothing)
+// is a missing file: it is not opened, so nothing waits on it.
 bool Carga::ValidaIdentificacao(const std::string& path) {
+  if (!FileExists(path)) throw EInOutError::FromErrno(ENOENT, path);
   ScanRequest request;
   request.type = rtI;
   request.algorithm = cbHashText;

@@ -119,21 +119,6 @@ TEST_F(VerifyCli, AManifestOfASingleFileMatchesNoAlgorithmOnTheIdentificationFil
                         "algoritmo de hash de 32 caracteres\n" + kClosing + "\n");
 }
 
-TEST_F(VerifyCli, NamesInAnotherLetterCaseAndLineFeedsAlone) {
-  Check("tiger");
-  std::filesystem::rename(delivery.PathOf(rtA), delivery.dir.File("a_cadastro_agencias.TXT"));
-  std::string manifest = ReadAll(Manifest());
-  std::string lineFeeds;
-  for (const char c : manifest) {
-    if (c != '\r') lineFeeds += c;
-  }
-  lineFeeds.pop_back();  // and no end to the last line
-  delivery.dir.Write("HASHV.txt", lineFeeds);
-  const ProcessResult result = Cli({"verify", Folder()});
-  EXPECT_EQ(result.exitCode, 0) << result.out;
-  EXPECT_NE(result.out.find("OK a_cadastro_agencias.TXT\n"), std::string::npos);
-}
-
 TEST_F(VerifyCli, TheManifestAgainstTheReportsDigest) {
   Check("sha512");
   const ProcessResult hash = Cli({"hash", "--hash", "sha512", Manifest()});

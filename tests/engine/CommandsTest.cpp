@@ -143,13 +143,6 @@ TEST_F(CommandsTest, NameSearchUsesTheWholeUpperCasedPathInOrder) {
   hooks.chosenFile = aPath;
   carga.AbreArquivo();
   EXPECT_EQ(LogOf(carga)[3].rfind("N|Carga efetuada com sucesso: A_cadastro_agencia.", 0), 0u);
-
-  // A folder named like the identification file wins over the file's own name.
-  std::filesystem::create_directory(delivery.dir.Path() / "I_IDENTIFICA_DADOS.TXT");
-  hooks.chosenFile = delivery.dir.Write("I_IDENTIFICA_DADOS.TXT/Y_OBSERVACOES.txt",
-                                        testsupport::ReadAll(delivery.PathOf(rtY)));
-  carga.AbreArquivo();
-  EXPECT_EQ(LogOf(carga)[1], "E|N.º de campos no arquivo diferente da Tabela");
 }
 
 TEST_F(CommandsTest, ChosenIdentificationFileThatDoesNotExistEndsTheCommand) {

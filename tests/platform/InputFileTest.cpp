@@ -1,8 +1,6 @@
 // Opening and reading delivery files, and the questions asked of a folder.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -12,11 +10,14 @@
 #include "layout/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/InputFile.h"
+#include "platform/NotAFileCase.h"
+#include "platform/ReplaceFile.h"
 #include "support/TempDir.h"
 
 namespace validador::platform {
 namespace {
 
+using testsupport::PathOfUtf8;
 using testsupport::TempDir;
 
 std::string ReadWhole(InputFile& file, std::size_t piece) {
@@ -33,15 +34,6 @@ TEST(InputFile, ReadsEveryByteToTheEnd) {
   EXPECT_EQ(ReadWhole(file, 4093), bytes);
   EXPECT_EQ(file.Stamp().size, bytes.size());
 }
-
-// Something other than a regular file at the path is refused at once, never waited on.
-struct NotAFileCase {
-  const char* name;
-  void (*make)(const std::string& path);
-  const char* message;
-};
-
-class InputFileRefuses : public ::testing::TestWithParam<NotAFileCase> {};
 
 TEST_P(InputFileRefuses, WithAnErrorNamingThePath) {
   TempDir dir;
@@ -61,13 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, InputFileRefuses,
     ::testing::Values(
         NotAFileCase{"Missing", [](const std::string&) {}, "File not found"},
-        NotAFileCase{"Fifo", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
-                     "File access denied"},
-        NotAFileCase{"Folder", [](const std::string& p) { std::filesystem::create_directory(p); },
-                     "File access denied"},
-        NotAFileCase{"DanglingLink",
-                     [](const std::string& p) { std::filesystem::create_symlink(p + ".gone", p); },
-                     "File not found"}),
+        NotAFileCase{"Folder",
+                     [](const std::string& p) { std::filesystem::create_directory(PathOfUtf8(p)); },
+                     "File access denied"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InputFile, TheStampChangesWhenTheFileDoes) {
@@ -85,16 +73,44 @@ TEST(FileSystem, TellsFilesFromFoldersAndListsEntries) {
   TempDir dir;
   dir.Write("a.txt", "x");
   std::filesystem::create_directory(dir.Path() / "sub");
-  std::filesystem::create_symlink(dir.File("a.txt"), dir.Path() / "link.txt");
   EXPECT_TRUE(IsRegularFile(dir.File("a.txt")));
-  EXPECT_TRUE(IsRegularFile(dir.File("link.txt")));  // links are followed
   EXPECT_FALSE(IsRegularFile(dir.File("sub")));
   EXPECT_TRUE(IsDirectory(dir.File("sub")));
   EXPECT_FALSE(IsDirectory(dir.File("a.txt")));
-  std::vector<std::string> names = DirectoryEntries(dir.Path().string());
+  EXPECT_FALSE(IsRegularFile(dir.File("nothing")));
+  EXPECT_FALSE(IsDirectory(dir.File("nothing")));
+  std::vector<std::string> names = DirectoryEntries(dir.File(""));
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"a.txt", "link.txt", "sub"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"a.txt", "sub"}));
   EXPECT_TRUE(DirectoryEntries(dir.File("nothing")).empty());
+}
+
+// Names with letters outside ASCII reach the file system whole, both ways: the engine's
+// UTF-8 is the name on disk (on Windows its UTF-16), and listings give it back.
+TEST(FileSystem, NamesWithLettersOutsideAsciiArePassedWhole) {
+  TempDir dir;
+  const std::string folder = dir.File("Entrega Łódź");
+  std::filesystem::create_directory(PathOfUtf8(folder));
+  const std::string path = folder + "/Extrato ação €.txt";
+  ReplaceFileContents(path, "linha\r\n");
+  EXPECT_TRUE(IsRegularFile(path));
+  EXPECT_TRUE(IsDirectory(folder));
+  EXPECT_EQ(DirectoryEntries(folder), std::vector<std::string>{"Extrato ação €.txt"});
+  InputFile file(path);
+  EXPECT_EQ(ReadWhole(file, 3), "linha\r\n");
+  EXPECT_EQ(StampOf(path), file.Stamp());
+  const auto onDisk = std::filesystem::directory_iterator(PathOfUtf8(folder))->path().filename();
+  EXPECT_EQ(onDisk, PathOfUtf8("Extrato ação €.txt"));
+}
+
+// Sizes past 4 GiB are whole (a sparse file takes no room).
+TEST(FileSystem, SizesPastFourGibibytes) {
+  TempDir dir;
+  const std::string path = dir.Write("grande.bin", "");
+  const std::uint64_t size = (std::uint64_t{1} << 32) + 3;
+  std::filesystem::resize_file(PathOfUtf8(path), size);
+  EXPECT_EQ(StampOf(path)->size, size);
+  EXPECT_EQ(InputFile(path).Stamp().size, size);
 }
 
 }  // namespace

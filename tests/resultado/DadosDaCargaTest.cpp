@@ -6,6 +6,7 @@
 #include <QDateTime>
 
 #include "resultado/DadosDaCarga.h"
+#include "resultado/QtTexts.h"
 
 namespace validador {
 namespace {
@@ -49,6 +50,48 @@ TEST(DadosDaCarga, EmptyDigestAndValuesStayEmpty) {
   EXPECT_TRUE(dados.nomeAnalista.isEmpty());
   EXPECT_TRUE(dados.linhasLog.isEmpty());
 }
+
+// Every value read from the delivery is shown up to 200 characters; a longer one is cut
+// there and ends in an ellipsis, however long the file had it.
+struct CutCase {
+  const char* name;
+  std::string Carga::*value;
+  QString DadosResultado::*shown;
+};
+
+class DadosDaCargaCut : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(DadosDaCargaCut, LongValueIsCutAt200CharactersWithAnEllipsis) {
+  const CutCase& c = GetParam();
+  const std::string letters = "Ara\xFAjo ";  // a Windows-1252 byte among them
+  const auto valueOfLength = [&](std::size_t length) {
+    std::string value;
+    while (value.size() < length) value += letters;
+    value.resize(length);
+    return value;
+  };
+  for (const std::size_t length : {std::size_t{0}, std::size_t{199}, std::size_t{200}}) {
+    Carga carga;
+    carga.*c.value = valueOfLength(length);
+    EXPECT_EQ(DadosDaCarga(carga, {}, "").*c.shown, FromCp1252(carga.*c.value)) << length;
+  }
+  for (const std::size_t length : {std::size_t{201}, std::size_t{1} << 20}) {
+    Carga carga;
+    carga.*c.value = valueOfLength(length);
+    const QString shown = DadosDaCarga(carga, {}, "").*c.shown;
+    EXPECT_EQ(shown, FromCp1252(valueOfLength(200)) + QChar(0x2026)) << length;
+    EXPECT_EQ(shown.size(), 201);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, DadosDaCargaCut,
+    ::testing::Values(CutCase{"NumCaso", &Carga::NumCaso, &DadosResultado::numCaso},
+                      CutCase{"NomeAnalista", &Carga::NomeAnalista, &DadosResultado::nomeAnalista},
+                      CutCase{"EmailContato", &Carga::EmailContato, &DadosResultado::emailContato},
+                      CutCase{"TelContato", &Carga::TelContato, &DadosResultado::telContato},
+                      CutCase{"Algoritmo", &Carga::cbHashText, &DadosResultado::algoritmo}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace validador

@@ -69,7 +69,7 @@ void ReadBoth(int outFd, int errFd, std::string& out, std::string& err) {
 }  // namespace
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& stdinText) {
+                         const std::string& stdinText, unsigned timeoutSeconds) {
   TempDir dir;
   const std::string inPath = dir.Write("stdin", stdinText);
   const std::string outPath = dir.File("stdout");
@@ -87,6 +87,8 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
+    // The alarm outlives exec; its signal's default action ends the program.
+    if (timeoutSeconds != 0) alarm(timeoutSeconds);
     execv(program.c_str(), argv.data());
     _exit(127);
   }

@@ -14,9 +14,12 @@ struct ProcessResult {
   std::string err;       // everything written to stderr
 };
 
-// Runs `program` with `args`; `stdinText` is fed to its standard input.
+// Runs `program` with `args`; `stdinText` is fed to its standard input. With a
+// `timeoutSeconds` other than 0 the program is killed by SIGALRM once that time is up
+// (exit status 128 + 14), so that a program that hangs fails its test instead of
+// blocking the run.
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& stdinText = "");
+                         const std::string& stdinText = "", unsigned timeoutSeconds = 0);
 
 // Where a program's standard output goes.
 enum class StdoutTo {

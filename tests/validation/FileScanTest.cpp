@@ -13,6 +13,7 @@
 #include "hash/Calchash.h"
 #include "support/TempDir.h"
 #include "validation/FileScan.h"
+#include "validation/PlainLines.h"
 #include "validation/RecordMaker.h"
 #include "validation/RecordSamples.h"
 #include "validation/ReferenceRules.h"
@@ -20,29 +21,8 @@
 namespace validador {
 namespace {
 
+using reference::PlainLines;
 using samples::RecordMaker;
-
-// The lines of a file, cut as every reader cuts them, one byte at a time.
-std::vector<std::string> PlainLines(std::string_view bytes) {
-  std::vector<std::string> lines;
-  std::string line;
-  bool inLine = false;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const char byte = bytes[i];
-    if (byte == '\x1A') break;
-    if (byte == '\r') {
-      lines.push_back(line);
-      line.clear();
-      inLine = false;
-      if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      continue;
-    }
-    line += byte;
-    inLine = true;
-  }
-  if (inLine) lines.push_back(line);
-  return lines;
-}
 
 // The pre-scan and the record run, each as its own loop over the lines.
 LineFacts PlainFacts(std::string_view bytes, RecordTypeIndex type, const std::string& bank) {
@@ -288,6 +268,58 @@ TEST_F(FileScanTest, ListsEveryBadLineAsThePlainStagesDo) {
     }
   }
 }
+
+// Blocks that end exactly at a line end, or begin with a byte 26, a CR or a line feed:
+// the cases where the pieces of lines meet.
+struct BoundaryCase {
+  const char* name;
+  std::string bytes;
+  std::size_t blockSize;
+};
+
+class FileScanBoundary : public FileScanTest, public ::testing::WithParamInterface<BoundaryCase> {};
+
+TEST_P(FileScanBoundary, FindsWhatThePlainLoopsFind) {
+  const BoundaryCase& c = GetParam();
+  const std::string path = dir.Write("Y.txt", c.bytes);
+  for (const unsigned threads : {1u, 2u}) {
+    ScanTuning tuning;
+    tuning.blockSize = c.blockSize;
+    tuning.judgingThreads = threads;
+    SetScanTuning(tuning);
+    ScanObserver observer;
+    ScanRequest request;
+    request.type = rtY;
+    request.bank = "001";
+    request.keepFirstLine = true;
+    const ScanOutcome outcome = ScanFile(path, request, observer);
+    const LineFacts plain = PlainFacts(c.bytes, rtY, "001");
+    EXPECT_EQ(outcome.facts.count, plain.count) << Describe(outcome.facts);
+    ExpectSameFindings(outcome.facts, plain);
+    const std::vector<std::string> lines = PlainLines(c.bytes);
+    EXPECT_EQ(outcome.firstLine.present, !lines.empty());
+    if (!lines.empty()) {
+      EXPECT_EQ(outcome.firstLine.text, lines[0]);
+    }
+  }
+}
+
+const std::string kLine = "Y\t001\t001\tobs";  // a valid Y record, 14 bytes
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FileScanBoundary,
+    ::testing::Values(
+        BoundaryCase{"CrLfAtBlockEndThenByte26", kLine + "\r\n\x1A", kLine.size() + 2},
+        BoundaryCase{"CrLfAtBlockEndThenByte26AndMore", kLine + "\r\n\x1A" + kLine, kLine.size() + 2},
+        BoundaryCase{"CrAtBlockEndThenByte26", kLine + "\r\x1A", kLine.size() + 1},
+        BoundaryCase{"CrAtBlockEndThenLineFeedAndByte26", kLine + "\r\n\x1A", kLine.size() + 1},
+        BoundaryCase{"LineAtBlockEndThenByte26", kLine + "\x1A\r\n", kLine.size()},
+        BoundaryCase{"CrLfAtBlockEndThenEmptyLine", kLine + "\r\n\r\n" + kLine, kLine.size() + 2},
+        BoundaryCase{"CrLfAtBlockEndThenLine", kLine + "\r\n" + kLine + "\r\n", kLine.size() + 2},
+        BoundaryCase{"Byte26First", "\x1A" + kLine, 1},
+        BoundaryCase{"TwoCrLfBlocksThenByte26", kLine + "\r\n" + kLine + "\r\n\x1A",
+                     kLine.size() + 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace validador

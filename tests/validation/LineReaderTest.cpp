@@ -130,12 +130,6 @@ TEST(LineReaderErrors, MissingFileRaisesFileNotFound) {
   }
 }
 
-TEST(LineReaderErrors, FailedReadRaisesInOutError) {
-  LineReader reader("/proc/self/mem");  // opens, but reading its start fails
-  std::string_view line;
-  EXPECT_THROW(reader.Next(line), EInOutError);
-}
-
 TEST(LineReaderErrors, AFolderIsNotOpened) {
   testsupport::TempDir dir;
   EXPECT_THROW(LineReader reader(dir.Path().string()), EInOutError);

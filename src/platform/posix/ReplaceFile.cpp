@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "layout/Errors.h"
+#include "platform/Paths.h"
 
 namespace validador::platform {
 namespace {
@@ -22,22 +23,11 @@ struct SystemFailure {
 std::mutex hookMutex;
 std::function<void()> afterWriteHook;
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // A name for the temporary file beside the target, unlikely to be taken.
 std::string TemporaryPath(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return FolderOf(path) + "/." + NameOf(path) + "." + std::to_string(::getpid()) + "." +
-         std::to_string(counter.fetch_add(1)) + ".tmp";
+  return JoinedPath(FolderOf(path), "." + FileNameOf(path) + "." + std::to_string(::getpid()) +
+                                        "." + std::to_string(counter.fetch_add(1)) + ".tmp");
 }
 
 void WriteAll(int fd, std::string_view bytes) {

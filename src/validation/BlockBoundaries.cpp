@@ -1,0 +1,21 @@
+#include "validation/BlockBoundaries.h"
+
+#include <algorithm>
+
+namespace validador {
+
+BlockBoundaries::Span BlockBoundaries::Next(std::string_view block) {
+  Span span;
+  const bool first = first_;
+  first_ = false;
+  if (ended_) return span;
+  span.judging = true;
+  span.checkSize = std::min(block.find('\x1A'), block.size());
+  ended_ = span.checkSize < block.size();
+  span.startsLine = first || previousEndedAtCr_;
+  span.skipLineFeed = previousEndedAtCr_;
+  if (span.checkSize > 0) previousEndedAtCr_ = block[span.checkSize - 1] == '\r';
+  return span;
+}
+
+}  // namespace validador

@@ -1,0 +1,20 @@
+// Reading errors that need a POSIX system to make.
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+#include "layout/Errors.h"
+#include "validation/LineReader.h"
+
+namespace validador {
+namespace {
+
+TEST(LineReaderErrors, FailedReadRaisesInOutError) {
+  LineReader reader("/proc/self/mem");  // opens, but reading its start fails
+  std::string_view line;
+  EXPECT_THROW(reader.Next(line), EInOutError);
+}
+
+}  // namespace
+}  // namespace validador
