@@ -1,6 +1,5 @@
 #include "ui/ConfereHashDialog.h"
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -13,20 +12,25 @@ namespace validador::ui {
 namespace {
 
 constexpr int kDigestBoxLines = 3;
+constexpr int kDialogWidth = 460;
+
+QString Trimmed(const QString& typed) { return typed.simplified(); }
 
 }  // namespace
 
 ConfereHashDialog::ConfereHashDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Confere Hash"));
   auto* layout = new QVBoxLayout(this);
-  auto* about = new QLabel(QStringLiteral("Confere os arquivos da pasta escolhida com o seu HASHV.txt."), this);
+  auto* about = new QLabel(
+      QStringLiteral("Confere os arquivos da pasta escolhida com o seu HASHV.txt.\n"
+                     "Para conferir também o HASHV.txt, cole abaixo o hash impresso no "
+                     "relatório (opcional)."),
+      this);
   about->setWordWrap(true);
   layout->addWidget(about);
-  chkManifesto = new QCheckBox(QStringLiteral("Conferir também o HASHV.txt com o hash do relatório"), this);
-  layout->addWidget(chkManifesto);
   memDigesto = new QPlainTextEdit(this);
   memDigesto->setTabChangesFocus(true);
-  memDigesto->setPlaceholderText(QStringLiteral("Cole aqui o hash impresso no relatório"));
+  memDigesto->setPlaceholderText(QStringLiteral("Hash do relatório (opcional)"));
   memDigesto->setFixedHeight(memDigesto->fontMetrics().lineSpacing() * kDigestBoxLines +
                              2 * memDigesto->frameWidth() + 8);
   layout->addWidget(memDigesto);
@@ -36,31 +40,26 @@ ConfereHashDialog::ConfereHashDialog(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   btnConferir = buttons->button(QDialogButtonBox::Ok);
   btnConferir->setText(QStringLiteral("Conferir"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+  btnCancelar = buttons->button(QDialogButtonBox::Cancel);
+  btnCancelar->setText(QStringLiteral("Cancelar"));
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &ConfereHashDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &ConfereHashDialog::reject);
-  connect(chkManifesto, &QCheckBox::toggled, this, &ConfereHashDialog::ShowDigestBox);
-  ShowDigestBox(false);
-  setMinimumWidth(460);
-}
-
-void ConfereHashDialog::ShowDigestBox(bool shown) {
-  memDigesto->setEnabled(shown);
-  lblAviso->clear();
-  if (shown) memDigesto->setFocus(Qt::OtherFocusReason);
+  connect(memDigesto, &QPlainTextEdit::textChanged, lblAviso, &QLabel::clear);
+  setMinimumWidth(kDialogWidth);
+  btnConferir->setFocus(Qt::OtherFocusReason);
 }
 
 ConfereHashChoice ConfereHashDialog::Choice() const {
-  if (!chkManifesto->isChecked()) return {};
-  return {memDigesto->toPlainText()};
+  const QString typed = Trimmed(memDigesto->toPlainText());
+  if (typed.isEmpty()) return {};
+  return {typed};
 }
 
-// A digest to check the manifest with must be hexadecimal once blanks and line breaks are
-// left out; otherwise the dialog stays and says so.
 void ConfereHashDialog::accept() {
-  if (chkManifesto->isChecked() && DigestoNormalizado(memDigesto->toPlainText().toStdString()).empty()) {
-    lblAviso->setText(QStringLiteral("Cole o hash do relatório: só algarismos e letras de A a F."));
+  const ConfereHashChoice choice = Choice();
+  if (choice.manifestDigest && DigestoNormalizado(choice.manifestDigest->toStdString()).empty()) {
+    lblAviso->setText(QStringLiteral("O hash do relatório tem só algarismos e letras de A a F."));
     memDigesto->setFocus(Qt::OtherFocusReason);
     return;
   }

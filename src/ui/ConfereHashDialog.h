@@ -1,13 +1,12 @@
 #pragma once
-// The question "Confere Hash" asks before it runs: whether to check the manifest HASHV.txt
-// too, against the digest printed on the result report, which the user types or pastes
-// (the report may show it on two lines).
+// The question "Confere Hash" asks before it runs: the digest printed on the result report,
+// which the user may paste (the report may show it on two lines) so that the manifest
+// HASHV.txt is checked too. Left empty, only the files are checked.
 
 #include <QDialog>
 #include <QString>
 #include <optional>
 
-class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -28,17 +27,17 @@ class ConfereHashDialog : public QDialog {
   // Asks with this dialog; nothing when the user cancels.
   static std::optional<ConfereHashChoice> Ask(QWidget* parent);
 
+  // The digest box's text, when it holds more than blanks and line breaks.
   ConfereHashChoice Choice() const;
 
-  QCheckBox* chkManifesto = nullptr;
   QPlainTextEdit* memDigesto = nullptr;
   QLabel* lblAviso = nullptr;
   QPushButton* btnConferir = nullptr;
+  QPushButton* btnCancelar = nullptr;
 
+  // Closes the dialog unless the box holds something that is no hexadecimal digest;
+  // then it stays and says so.
   void accept() override;
-
- private:
-  void ShowDigestBox(bool shown);
 };
 
 }  // namespace validador::ui
