@@ -4,20 +4,23 @@
 // those of the lines with faults and of the overall progress.
 
 #include <QAction>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <algorithm>
 
 #include "platform/ReplaceFile.h"
 #include "resultado/QtTexts.h"
 #include "ui/ListingSummary.h"
-#include "ui/MessageBoxes.h"
 #include "ui/TfrmCarga.h"
 #include "validation/ListingText.h"
 
 namespace validador::ui {
 namespace {
 
-// Right of the line total, over the folder list's left edge up to the group's right
-// column of boxes.
+// Right of the line total, from the folder list's left edge (or further right when the
+// total is wider) up to the right edge of the file box.
 const QRect kLinesWithFaultsPlace(336, 72, 419, 16);
+constexpr int kGapAfterTotal = 8;
 
 const QString kSaveHint = QStringLiteral("<p>Botão direito: Salvar lista de erros…</p>");
 
@@ -61,14 +64,19 @@ void TfrmCarga::ShowListing() {
     lblLinhasComErro->clear();
     return;
   }
+  const int left = std::max(kLinesWithFaultsPlace.left(),
+                            lblTotReg->geometry().right() + 1 + kGapAfterTotal);
+  lblLinhasComErro->setGeometry(left, kLinesWithFaultsPlace.top(),
+                                kLinesWithFaultsPlace.right() + 1 - left,
+                                kLinesWithFaultsPlace.height());
   const QString line = LinesWithFaultsLine(carga_.Listagem);
   lblLinhasComErro->setText(
       lblLinhasComErro->fontMetrics().elidedText(line, Qt::ElideRight, lblLinhasComErro->width()));
   lblLinhasComErro->show();
 }
 
-// Written whole or not at all; an error leaves the old file and is shown like any error
-// that ends a command.
+// Written whole or not at all, as the manifest is; an error leaves the old file and says
+// which file could not be written.
 void TfrmCarga::SalvarListaDeErros() {
   if (commandRunning_ || !ListingAvailable()) return;
   const std::optional<ListingSaveChoice> choice = chooseListingSave_(this, SuggestedListingPath());
@@ -76,7 +84,10 @@ void TfrmCarga::SalvarListaDeErros() {
   try {
     platform::ReplaceFileContents(ToPath(choice->path), ListingAs(choice->format, carga_.Listagem));
   } catch (const std::exception& error) {
-    ShowCommandError(this, FromCp1252(error.what()));
+    QMessageBox::warning(this, QStringLiteral("Salvar lista de erros"),
+                         QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2.")
+                             .arg(QFileInfo(choice->path).absoluteFilePath(),
+                                  FromCp1252(error.what())));
   }
 }
 
