@@ -36,6 +36,7 @@ ConfereHashDialog::ConfereHashDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(memDigesto);
   lblAviso = new QLabel(this);
   lblAviso->setWordWrap(true);
+  lblAviso->hide();
   layout->addWidget(lblAviso);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   btnConferir = buttons->button(QDialogButtonBox::Ok);
@@ -45,7 +46,10 @@ ConfereHashDialog::ConfereHashDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &ConfereHashDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &ConfereHashDialog::reject);
-  connect(memDigesto, &QPlainTextEdit::textChanged, lblAviso, &QLabel::clear);
+  connect(memDigesto, &QPlainTextEdit::textChanged, this, [this] {
+    lblAviso->clear();
+    lblAviso->hide();
+  });
   setMinimumWidth(kDialogWidth);
   btnConferir->setFocus(Qt::OtherFocusReason);
 }
@@ -60,6 +64,7 @@ void ConfereHashDialog::accept() {
   const ConfereHashChoice choice = Choice();
   if (choice.manifestDigest && DigestoNormalizado(choice.manifestDigest->toStdString()).empty()) {
     lblAviso->setText(QStringLiteral("O hash do relatório tem só algarismos e letras de A a F."));
+    lblAviso->show();
     memDigesto->setFocus(Qt::OtherFocusReason);
     return;
   }

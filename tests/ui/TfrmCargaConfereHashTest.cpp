@@ -319,6 +319,7 @@ void TestConfereHash::dialogTakesAnOptionalDigest() {
 
   QCOMPARE(dialog.isVisible(), !closes);
   QCOMPARE(dialog.lblAviso->text().isEmpty(), closes);
+  QCOMPARE(dialog.lblAviso->isVisible(), !closes);
   if (!closes) {
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     return;

@@ -148,6 +148,12 @@ void TestListagem::linesWithFaultsOfEachFileAreShown() {
   const QString details = window->lblLinhasComErro->toolTip();
   QVERIFY2(details.contains(QStringLiteral("Y_OBSERVACOES.txt")), qPrintable(details));
   QVERIFY(details.contains(QStringLiteral("Salvar lista de erros")));
+  // Its context menu and the progress line's offer the save too.
+  for (QLabel* label : {window->lblLinhasComErro, window->lblProgressoGeral}) {
+    QCOMPARE(label->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QVERIFY(label->actions().contains(window->actSalvarListaErros));
+  }
+  QVERIFY(window->actSalvarListaErros->isEnabled());
   // Beside the line total, clear of it and of the boxes around.
   const QRect place = window->lblLinhasComErro->geometry();
   for (QWidget* other : {static_cast<QWidget*>(window->lblTotReg), static_cast<QWidget*>(window->Label14),
