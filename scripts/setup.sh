@@ -14,7 +14,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
   poppler-utils openssl time
   fonts-liberation fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth xdotool
 )
 for option in "$@"; do
   case $option in

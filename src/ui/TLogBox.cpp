@@ -89,6 +89,9 @@ void TLogBox::AddLogActions(QMenu* menu) {
   menu->addSeparator();
   QAction* save = menu->addAction(QStringLiteral("Salvar log…"), this, [this] { SaveLogAs(); });
   save->setObjectName(QStringLiteral("salvarLog"));
+  for (QAction* added : addedActions_) {
+    if (added != nullptr) menu->addAction(added);
+  }
 }
 
 void TLogBox::contextMenuEvent(QContextMenuEvent* event) {

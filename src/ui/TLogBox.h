@@ -4,6 +4,8 @@
 // characters take the line's style (error: 12 points red; normal: 8 points blue),
 // however the box wraps it. A line without a style takes the box's base format.
 
+#include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QTextCharFormat>
 #include <QTextEdit>
@@ -12,6 +14,7 @@
 
 #include "validation/VerificationLog.h"
 
+class QAction;
 class QMenu;
 
 namespace validador::ui {
@@ -38,8 +41,11 @@ class TLogBox : public QTextEdit {
   static QTextCharFormat StyleFormat(LogStyle style);
 
   // The context menu: the box's own editing actions, then the log's actions ("Salvar
-  // log…"). The caller owns the menu.
+  // log…" and those added with AddLogAction). The caller owns the menu.
   QMenu* CreateLogContextMenu(const QPoint& at);
+  // Offers `action` in the context menu after "Salvar log…"; its owner keeps it (and its
+  // enabled state) up to date.
+  void AddLogAction(QAction* action) { addedActions_.push_back(action); }
 
   // Writes the lines as shown to `path` as UTF-8 text, one line each, ended by CR LF.
   // The error text when it cannot.
@@ -68,6 +74,7 @@ class TLogBox : public QTextEdit {
   QColor baseColour_;
   SaveChooser chooseSave_ = &TLogBox::ChooseWithDialog;
   std::function<QString()> suggestedPath_;
+  QList<QPointer<QAction>> addedActions_;
 };
 
 }  // namespace validador::ui

@@ -69,6 +69,16 @@ void TfrmCarga::btnGeraResultClick() {
   });
 }
 
+void TfrmCarga::btnConfereHashClick() {
+  RunCommand(btnConfereHash, Kind::Other, [this] {
+    const std::optional<ConfereHashChoice> choice = askConfereHash_(this);
+    if (!choice) return;
+    std::optional<std::string> manifestDigest;
+    if (choice->manifestDigest) manifestDigest = choice->manifestDigest->toStdString();
+    carga_.ConfereHash(manifestDigest);
+  });
+}
+
 std::optional<QString> TfrmCarga::ChooseWithDialog(QWidget* parent, const QString& initialFolder) {
   const QString chosen = QFileDialog::getOpenFileName(parent, QString(), initialFolder,
                                                       QStringLiteral("Arquivos Texto (*.txt)"));
@@ -155,7 +165,7 @@ void TfrmCarga::EndRun(QPushButton* startedBy) {
 }
 
 void TfrmCarga::SetCommandButtonsEnabled(bool enabled) {
-  for (QPushButton* button : {btnAbreTodos, btnAbreUm, btnGeraResult, btnLimpaTela}) {
+  for (QPushButton* button : {btnAbreTodos, btnAbreUm, btnGeraResult, btnLimpaTela, btnConfereHash}) {
     button->setEnabled(enabled);
   }
 }

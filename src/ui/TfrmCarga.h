@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the inputs of a check (case number, bank number, algorithm, folder),
-// its four commands and everything a check shows. The check itself is the engine's
+// its commands (the four of a check and "Confere Hash") and everything a check shows,
+// its error listing included. The check itself is the engine's
 // Carga; the window shows its state and answers its hooks.
 
 #include <QLabel>
@@ -18,6 +19,8 @@
 #include <optional>
 
 #include "preview/MostraRelatorio.h"
+#include "ui/ConfereHashDialog.h"
+#include "ui/ListingSaveDialog.h"
 #include "ui/OverallProgress.h"
 #include "ui/TDirectoryListBox.h"
 #include "ui/TDriveComboBox.h"
@@ -26,6 +29,7 @@
 #include "ui/TShape.h"
 #include "validation/Carga.h"
 
+class QAction;
 class QMimeData;
 class QShortcut;
 
@@ -55,6 +59,12 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void btnAbreUmClick();
   void btnLimpaTelaClick();
   void btnGeraResultClick();
+  // "Confere Hash": asks whether to check the manifest too, then audits the chosen folder
+  // against its HASHV.txt.
+  void btnConfereHashClick();
+  // "Salvar lista de erros…": the error listing of the last check that ran to its end,
+  // where and in the format the user chooses. Does nothing when there is none.
+  void SalvarListaDeErros();
 
   // The result report's preview (MostraRelatorio unless replaced).
   using ReportShower = std::function<void(const DadosResultado& dados, QWidget* parent)>;
@@ -69,6 +79,14 @@ class TfrmCarga : public QWidget, private CargaHooks {
   using StopQuestion = std::function<bool(QWidget* parent)>;
   void SetStopQuestion(StopQuestion question) { askToStop_ = std::move(question); }
   static bool AskWithMessageBox(QWidget* parent);
+  // The question of "Confere Hash" (ConfereHashDialog unless replaced); nothing to cancel.
+  using ConfereHashQuestion = std::function<std::optional<ConfereHashChoice>(QWidget* parent)>;
+  void SetConfereHashQuestion(ConfereHashQuestion question) { askConfereHash_ = std::move(question); }
+  // Where the error listing goes (the save dialog unless replaced), starting at the
+  // suggested path; nothing when the user cancels.
+  using ListingSaveChooser =
+      std::function<std::optional<ListingSaveChoice>(QWidget* parent, const QString& suggested)>;
+  void SetListingSaveChooser(ListingSaveChooser chooser) { chooseListingSave_ = std::move(chooser); }
   // The standard dialog: one filter, "Arquivos Texto (*.txt)", starting in the folder.
   static std::optional<QString> ChooseWithDialog(QWidget* parent, const QString& initialFolder);
 
@@ -77,6 +95,11 @@ class TfrmCarga : public QWidget, private CargaHooks {
   bool CommandRunning() const { return commandRunning_; }
   // True while an open command checks files (the time a stop can be asked for).
   bool CheckRunning() const { return checkRunning_; }
+  // True when the last check ran to its end and its error listing can be saved.
+  bool ListingAvailable() const;
+  // Where the save dialogs start: the checked folder, the file named after the case.
+  QString SuggestedLogPath() const;
+  QString SuggestedListingPath() const;
 
   // Makes the inputs of the last session (folder, algorithm, case and bank numbers) come
   // back now, and keeps them from now on (at each command and when the window closes).
@@ -115,6 +138,14 @@ class TfrmCarga : public QWidget, private CargaHooks {
   std::array<QLabel*, 8> QuantidadeLabels{};  // Label16..Label19, Label20..Label23
   std::array<QLineEdit*, 8> Edit{};            // Edit1..Edit8
   TLogBox* redtResultado = nullptr;
+  // Added to the group where they leave every other control in its place: the fifth
+  // command, under the algorithm box it uses; after a check, the lines with faults of each
+  // file, right of the line total.
+  QPushButton* btnConfereHash = nullptr;
+  QLabel* lblLinhasComErro = nullptr;
+  // "Salvar lista de erros…", in the context menus of the log box, of the lines with faults
+  // and of the overall progress.
+  QAction* actSalvarListaErros = nullptr;
 
   // ---- under the group: the check as a whole, and its stop ----
   QLabel* lblProgressoGeral = nullptr;
@@ -141,7 +172,8 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void CreateCountBoxes();
   void CreateLogAndFooter();
   void CreateOverallProgress();
-  QString SuggestedLogPath() const;
+  void CreateListingView();
+  QString InCheckedFolder(const QString& stem, const QString& ending) const;
   void SaveInputs() const;
   void AcceptFolderDrops();
   void SetTabOrder();
@@ -176,6 +208,7 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void ShowAlgorithm();
   void ShowGauge();
   void ShowDigestList();
+  void ShowListing();
 
   void RestoreCursor();
 
@@ -198,6 +231,8 @@ class TfrmCarga : public QWidget, private CargaHooks {
   FileChooser chooseFile_ = &TfrmCarga::ChooseWithDialog;
   ReportShower showReport_;
   StopQuestion askToStop_ = &TfrmCarga::AskWithMessageBox;
+  ConfereHashQuestion askConfereHash_ = &ConfereHashDialog::Ask;
+  ListingSaveChooser chooseListingSave_ = &ChooseListingWithDialog;
   bool commandRunning_ = false;
   bool checkRunning_ = false;
   bool askingToStop_ = false;

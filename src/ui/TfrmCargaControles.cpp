@@ -9,6 +9,7 @@
 #include "preview/ReportTarget.h"
 #include "report/Branding.h"
 #include "resultado/QtTexts.h"
+#include "ui/ConfereHashPicture.h"
 #include "ui/TfrmCarga.h"
 #include "ui/WindowLook.h"
 #include "validation/LogTexts.h"
@@ -62,6 +63,7 @@ void TfrmCarga::FormCreate() {
   CreateGroup();
   CreateLogAndFooter();
   CreateOverallProgress();
+  CreateListingView();
   ArrangeControls(size());
   SetTabOrder();
   NameControls();
@@ -168,6 +170,13 @@ void TfrmCarga::CreateAlgorithmAndGauge() {
   cbHash->setCurrentIndex(-1);
   cbHash->setEditText(FromCp1252(texts::HashBoxPrompt()));
   shownAlgorithmText_ = texts::HashBoxPrompt();
+  // Between the algorithm box and the gauge, with the room above and below that the
+  // buttons of the first column leave between themselves.
+  btnConfereHash = new QPushButton(QStringLiteral("Confere Hash"), GroupBox4);
+  btnConfereHash->setGeometry(131, 175, 196, 30);
+  btnConfereHash->setIcon(ConfereHashIcon());
+  btnConfereHash->setToolTip(
+      QStringLiteral("Confere os arquivos da pasta escolhida com o seu HASHV.txt"));
   G = new QProgressBar(GroupBox4);
   G->setGeometry(8, 209, 320, 53);
   G->setRange(0, 100);
@@ -220,23 +229,27 @@ void TfrmCarga::CreateOverallProgress() {
   stopShortcut_->setEnabled(false);
 }
 
-// The log goes beside the delivery it tells about: the checked folder (the chosen one
-// before any check), named after the case.
-QString TfrmCarga::SuggestedLogPath() const {
+// What a check gives goes beside the delivery it tells about: the checked folder (the
+// chosen one before any check), named after the case ("Log-2024.001.txt").
+QString TfrmCarga::InCheckedFolder(const QString& stem, const QString& ending) const {
   const QString folder = carga_.PastaVerificada.empty() ? dlb1->Directory()
                                                         : FromPath(carga_.PastaVerificada);
   const QString caseNumber = SafeInFileName(edtNrCaso->text());
-  const QString name = caseNumber.isEmpty() ? QStringLiteral("Log.txt")
-                                            : QStringLiteral("Log-%1.txt").arg(caseNumber);
+  const QString name = caseNumber.isEmpty() ? stem + ending
+                                            : QStringLiteral("%1-%2%3").arg(stem, caseNumber, ending);
   return QDir(folder).filePath(name);
 }
 
+QString TfrmCarga::SuggestedLogPath() const {
+  return InCheckedFolder(QStringLiteral("Log"), QStringLiteral(".txt"));
+}
+
 void TfrmCarga::SetTabOrder() {
-  // Tab places 0-4, 6, 15-18; the rest are no tab stops.
-  const std::array<QWidget*, 10> order = {edtNrCaso,     edtNrBanco,   btnAbreTodos,
+  // Tab places 0-4, 6, 15-18, then "Confere Hash"; the rest are no tab stops.
+  const std::array<QWidget*, 11> order = {edtNrCaso,     edtNrBanco,   btnAbreTodos,
                                           btnAbreUm,     btnGeraResult, dlb1,
                                           DriveComboBox1, btnLimpaTela, cbHash,
-                                          redtResultado};
+                                          redtResultado, btnConfereHash};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   G->setFocusPolicy(Qt::NoFocus);
   edtNrCaso->setFocus();
@@ -255,7 +268,8 @@ void TfrmCarga::NameControls() {
       {Label14, "Label14"},       {lblTotReg, "lblTotReg"}, {DriveComboBox1, "DriveComboBox1"},
       {dlb1, "dlb1"},             {Label15, "Label15"},     {cbHash, "cbHash"},
       {G, "G"},                   {redtResultado, "redtResultado"},
-      {lblProgressoGeral, "lblProgressoGeral"}, {btnInterromper, "btnInterromper"}};
+      {lblProgressoGeral, "lblProgressoGeral"}, {btnInterromper, "btnInterromper"},
+      {btnConfereHash, "btnConfereHash"},       {lblLinhasComErro, "lblLinhasComErro"}};
   for (const auto& [widget, name] : named) widget->setObjectName(QLatin1String(name));
   for (std::size_t i = 0; i < Edit.size(); ++i) {
     Edit[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
@@ -268,6 +282,7 @@ void TfrmCarga::ConnectCommands() {
   connect(btnAbreUm, &QPushButton::clicked, this, [this] { btnAbreUmClick(); });
   connect(btnGeraResult, &QPushButton::clicked, this, [this] { btnGeraResultClick(); });
   connect(btnLimpaTela, &QPushButton::clicked, this, [this] { btnLimpaTelaClick(); });
+  connect(btnConfereHash, &QPushButton::clicked, this, [this] { btnConfereHashClick(); });
   connect(btnInterromper, &QPushButton::clicked, this, [this] { OfferToStop(); });
   connect(stopShortcut_, &QShortcut::activated, this, [this] { OfferToStop(); });
 }

@@ -56,8 +56,11 @@ void TfrmCarga::RestoreCursor() {
   while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
 }
 
+// "Confere Hash" starts here too: it shows the hourglass, but it has no files to count
+// and cannot be interrupted.
 void TfrmCarga::FolderCheckStarted() {
   ShowCursor(Qt::WaitCursor);
+  if (!checkRunning_) return;
   progress_.Begin(expectedFiles_);
   OfferTheStop();
 }
@@ -107,6 +110,7 @@ void TfrmCarga::ShowState() {
   ShowGauge();
   ShowAlgorithm();
   ShowDigestList();
+  ShowListing();
 }
 
 // The gauge holds what the engine gives it, scaled down when it outgrows the bar's range

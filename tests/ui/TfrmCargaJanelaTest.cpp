@@ -26,6 +26,7 @@ class TestJanela : public QObject {
   void tabOrder();
   void pictures();
   void driveChoiceMovesTheFolderList();
+  void confereHashButton();
 };
 
 void TestJanela::windowFrame() {
@@ -210,6 +211,32 @@ void TestJanela::driveChoiceMovesTheFolderList() {
 
   QCOMPARE(window.dlb1->Directory(), QStringLiteral("/"));
   QCOMPARE(window.dlb1->currentIndex().data().toString(), QStringLiteral("/"));
+}
+
+// The fifth command stands under the algorithm box it uses, above the gauge, in the group's
+// font, with a picture like the others; it ends the tab order (the log box takes Tab as a
+// character), so Shift+Tab from the case number reaches it.
+void TestJanela::confereHashButton() {
+  ShownWindow window;
+  QPushButton* button = window->findChild<QPushButton*>(QStringLiteral("btnConfereHash"));
+  QVERIFY(button != nullptr);
+  QCOMPARE(button->parentWidget(), window->GroupBox4);
+  QCOMPARE(button->geometry(), QRect(131, 175, 196, 30));
+  QCOMPARE(button->text(), QStringLiteral("Confere Hash"));
+  QCOMPARE(button->font(), window->GroupBox4->font());
+  QVERIFY(button->isVisible() && button->isEnabled());
+  QVERIFY(window->cbHash->geometry().bottom() < button->geometry().top());
+  QVERIFY(button->geometry().bottom() < window->G->geometry().top());
+  const QImage normal = button->icon().pixmap(20, 20, QIcon::Normal).toImage();
+  const QImage disabled = button->icon().pixmap(20, 20, QIcon::Disabled).toImage();
+  QVERIFY(!normal.isNull());
+  QVERIFY(normal != disabled);
+
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&*window));
+  window->edtNrCaso->setFocus();
+  QTest::keyClick(window->edtNrCaso, Qt::Key_Backtab);
+  QCOMPARE(QApplication::focusWidget(), button);
 }
 
 QTEST_MAIN(TestJanela)

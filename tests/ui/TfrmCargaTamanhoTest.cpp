@@ -71,6 +71,8 @@ class TestTamanho : public QObject {
   void roomLostComesFromUnderTheGroupThenTheLog();
   void sizeOnScreen_data();
   void sizeOnScreen();
+  void addedControlsOverlapNothing_data();
+  void addedControlsOverlapNothing();
 };
 
 void TestTamanho::opensAtTheDescribedSizeAndCanBeResized() {
@@ -159,6 +161,34 @@ void TestTamanho::sizeOnScreen() {
   ExpectEverythingShows(*window);
   if (size.height() > minimum.height()) {
     QVERIFY(size.grownBy(validador::ui::kFrameAllowance).height() <= available.height());
+  }
+}
+
+void TestTamanho::addedControlsOverlapNothing_data() {
+  QTest::addColumn<QSize>("size");
+  QTest::newRow("tamanho padrão") << QSize(902, 701);
+  QTest::newRow("mais largo") << QSize(1300, 701);
+  QTest::newRow("mais alto") << QSize(902, 1001);
+  QTest::newRow("maximizada em 1920 x 1050") << QSize(1920, 1050);
+  QTest::newRow("o mínimo") << QSize(902, TfrmCarga::kMinimumClientHeight);
+}
+
+// "Confere Hash" and the lines with faults of each file share the group with the controls
+// that were there: at any size neither covers another control of the group.
+void TestTamanho::addedControlsOverlapNothing() {
+  QFETCH(QSize, size);
+  uitest::ShownWindow window;
+
+  window->resize(size);
+
+  for (const QWidget* added : {static_cast<QWidget*>(window->btnConfereHash),
+                               static_cast<QWidget*>(window->lblLinhasComErro)}) {
+    QVERIFY(window->GroupBox4->rect().contains(added->geometry()));
+    for (const QWidget* other : window->GroupBox4->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (other == added || other->objectName().isEmpty()) continue;
+      QVERIFY2(!added->geometry().intersects(other->geometry()),
+               qPrintable(added->objectName() + QStringLiteral(" / ") + other->objectName()));
+    }
   }
 }
 
