@@ -72,8 +72,7 @@ TEST_P(ChangedFileTest, IsAnErrorNamingTheTableThatEndsTheCommand) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, ChangedFileTest,
-                         ::testing::Values(FileChange::Truncate, FileChange::Append,
-                                           FileChange::ReplaceByRename, FileChange::Touch),
+                         ::testing::ValuesIn(testsupport::kPossibleFileChanges),
                          [](const auto& info) { return testsupport::FileChangeName(info.param); });
 
 }  // namespace

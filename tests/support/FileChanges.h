@@ -17,6 +17,17 @@ enum class FileChange {
   Touch,            // the same bytes, a later modification time
 };
 
+// The changes this system lets a program make to a file another one has open: Windows
+// refuses to rename a file over one that is open, so there it cannot be replaced.
+#ifdef _WIN32
+inline constexpr FileChange kPossibleFileChanges[] = {FileChange::Truncate, FileChange::Append,
+                                                      FileChange::Touch};
+#else
+inline constexpr FileChange kPossibleFileChanges[] = {FileChange::Truncate, FileChange::Append,
+                                                      FileChange::ReplaceByRename,
+                                                      FileChange::Touch};
+#endif
+
 inline const char* FileChangeName(FileChange change) {
   switch (change) {
     case FileChange::Truncate:

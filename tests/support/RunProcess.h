@@ -17,9 +17,9 @@ struct ProcessResult {
 };
 
 // Runs `program` with `args`; `stdinText` is fed to its standard input. With a
-// `timeoutSeconds` other than 0 the program is killed by SIGALRM once that time is up
-// (exit status 128 + 14), so that a program that hangs fails its test instead of
-// blocking the run.
+// `timeoutSeconds` other than 0 the program is killed once that time is up (by SIGALRM;
+// on Windows ended with the same status, 128 + 14), so that a program that hangs fails its
+// test instead of blocking the run.
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
                          const std::string& stdinText = "", unsigned timeoutSeconds = 0);
 

@@ -49,10 +49,13 @@ HANDLE InheritedFile(const std::string& path, DWORD access, DWORD disposition) {
   return file;
 }
 
+// The exit status a program gets when its time is up: as on POSIX, 128 + SIGALRM.
+constexpr UINT kTimedOutExitCode = 128 + 14;
+
 }  // namespace
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& stdinText) {
+                         const std::string& stdinText, unsigned timeoutSeconds) {
   TempDir dir;
   const std::string inPath = dir.Write("stdin", stdinText);
   const std::string outPath = dir.File("stdout");
@@ -74,7 +77,11 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
   ::CloseHandle(startup.hStdError);
   if (!started) throw std::runtime_error("cannot start " + program);
 
-  ::WaitForSingleObject(process.hProcess, INFINITE);
+  const DWORD wait = timeoutSeconds == 0 ? INFINITE : static_cast<DWORD>(timeoutSeconds) * 1000;
+  if (::WaitForSingleObject(process.hProcess, wait) == WAIT_TIMEOUT) {
+    ::TerminateProcess(process.hProcess, kTimedOutExitCode);
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+  }
   DWORD exitCode = 0;
   ::GetExitCodeProcess(process.hProcess, &exitCode);
   ::CloseHandle(process.hThread);

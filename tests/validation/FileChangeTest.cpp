@@ -98,8 +98,7 @@ TEST_F(FileChangeTest, BytesBeyondTheReportedSizeAreAChange) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, FileChangeCase,
-                         ::testing::Values(FileChange::Truncate, FileChange::Append,
-                                           FileChange::ReplaceByRename, FileChange::Touch),
+                         ::testing::ValuesIn(testsupport::kPossibleFileChanges),
                          [](const auto& info) { return testsupport::FileChangeName(info.param); });
 
 }  // namespace
