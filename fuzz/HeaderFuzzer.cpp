@@ -15,24 +15,13 @@
 #include "validation/FirstLineKeeper.h"
 #include "validation/LogTexts.h"
 #include "validation/PlainLines.h"
+#include "validation/ReferenceRules.h"
 
 namespace validador::fuzz {
 namespace {
 
 constexpr std::size_t kCap = FirstLineKeeper::kFieldCap;
 const std::string kDigest = "D1G";
-
-std::vector<std::string> SplitAtTabs(const std::string& line) {
-  std::vector<std::string> fields(1);
-  for (const char byte : line) {
-    if (byte == '\t') {
-      fields.emplace_back();
-    } else {
-      fields.back() += byte;
-    }
-  }
-  return fields;
-}
 
 std::string Kept(const std::string& field) { return field.substr(0, kCap); }
 
@@ -52,7 +41,7 @@ void AddErrorBlock(std::vector<std::string>& log, const std::string& message) {
 
 Expected PlainCheck(const std::string& line, const std::string& caso, const std::string& banco) {
   Expected expected;
-  const std::vector<std::string> fields = SplitAtTabs(line);
+  const std::vector<std::string> fields = reference::SplitAtTabs(line);
   if (fields.size() != 16) {
     AddErrorBlock(expected.log, texts::HeaderFieldCount());
     return expected;
@@ -116,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::vector<std::string> lines = reference::PlainLines(bytes);
   const std::string line = lines.empty() ? std::string() : lines[0];
-  const std::vector<std::string> fields = SplitAtTabs(line);
+  const std::vector<std::string> fields = reference::SplitAtTabs(line);
   // The typed values: those of the header, or others.
   Carga carga;
   carga.edtNrCaso = (typed & 1) != 0 && fields.size() > 1 ? fields[1] : "2024.001";

@@ -98,7 +98,7 @@ std::string DateRule(std::string_view value, std::string message) {
 
 }  // namespace
 
-std::vector<std::string> Split(std::string_view line, RecordTypeIndex type) {
+std::vector<std::string> SplitAtTabs(std::string_view line) {
   std::vector<std::string> fields(1);
   for (const char byte : line) {
     if (byte == '\t') {
@@ -107,6 +107,11 @@ std::vector<std::string> Split(std::string_view line, RecordTypeIndex type) {
       fields.back() += byte;
     }
   }
+  return fields;
+}
+
+std::vector<std::string> Split(std::string_view line, RecordTypeIndex type) {
+  std::vector<std::string> fields = SplitAtTabs(line);
   if (static_cast<int>(fields.size()) != LayoutCatalogue::Instance().QtdeCampos(type)) return {};
   return fields;
 }

@@ -12,6 +12,8 @@
 namespace validador::reference {
 
 // The fields of `line` when it has exactly QtdeCampos-1 tabs, else no fields.
+// The line's fields between its tabs, however many.
+std::vector<std::string> SplitAtTabs(std::string_view line);
 std::vector<std::string> Split(std::string_view line, RecordTypeIndex type);
 
 // The calendar check of one date value: "" when valid, else its message.
