@@ -12,6 +12,11 @@ namespace {
 
 QString Number(std::int64_t value) { return QLocale(QLocale::Portuguese, QLocale::Brazil).toString(value); }
 
+// A file that is not there has no lines to count: a dash, not a zero.
+QString CountOf(const FileListing& file, std::int64_t count) {
+  return file.ausente ? QStringLiteral("—") : Number(count);
+}
+
 bool SomeFileIsCut(const ErrorListing& listing) {
   for (const FileListing& file : listing.Files()) {
     if (file.erros > static_cast<std::int64_t>(file.rows.size())) return true;
@@ -41,7 +46,7 @@ QString LinesWithFaultsLine(const ErrorListing& listing) {
   if (listing.Files().empty()) return {};
   QStringList parts;
   for (const FileListing& file : listing.Files()) {
-    parts << ShortNameOf(file) + QLatin1Char(' ') + Number(file.linhasComErro);
+    parts << ShortNameOf(file) + QLatin1Char(' ') + CountOf(file, file.linhasComErro);
   }
   return QStringLiteral("Linhas com erro: ") + parts.join(QStringLiteral(" · "));
 }
@@ -52,8 +57,9 @@ QString ListingDetails(const ErrorListing& listing) {
                   Cell(QStringLiteral("Linhas"), true) + Cell(QStringLiteral("Linhas com erro"), true) +
                   Cell(QStringLiteral("Erros"), true) + QStringLiteral("</tr>");
   for (const FileListing& file : listing.Files()) {
-    table += QStringLiteral("<tr>") + Cell(FromPath(file.arquivo), false) + Cell(Number(file.linhas), true) +
-             Cell(Number(file.linhasComErro), true) + Cell(Number(file.erros), true) + QStringLiteral("</tr>");
+    table += QStringLiteral("<tr>") + Cell(FromPath(file.arquivo), false) +
+             Cell(CountOf(file, file.linhas), true) + Cell(CountOf(file, file.linhasComErro), true) +
+             Cell(Number(file.erros), true) + QStringLiteral("</tr>");
   }
   table += QStringLiteral("</table>");
   if (SomeFileIsCut(listing)) {

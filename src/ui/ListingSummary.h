@@ -13,8 +13,8 @@ namespace validador::ui {
 // standard name its upper-cased name holds, as a chosen file is; the name itself when none.
 QString ShortNameOf(const FileListing& file);
 
-// "Linhas com erro: I 0 · A 0 · B 3", the files in the order they were checked; empty when
-// no file was listed.
+// "Linhas com erro: I 0 · A 0 · B 3 · Y —", the files in the order they were checked (a
+// dash for a file that is not there); empty when no file was listed.
 QString LinesWithFaultsLine(const ErrorListing& listing);
 
 // A table, one row a file: its name, its lines, its lines with faults and its faults; a

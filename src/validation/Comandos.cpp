@@ -12,12 +12,17 @@ namespace validador {
 
 void Carga::LimpaTela() {
   PastaVerificada.clear();
+  FEdit.clear();
+  lblTotReg = "0";
+  lblTotRegVisible = false;
   Log.Clear();
   Listagem = ErrorListing(ListagemPedida.value_or(ErrorListing::kDefaultMaxErrors));
   hooks_->LogCleared();
   Memo2.clear();
   for (auto& box : Edit) box.clear();
   GaugePos = 0;
+  NumCaso.clear();
+  NumBanco.clear();
   NomeAnalista.clear();
   EmailContato.clear();
   TelContato.clear();
@@ -37,7 +42,6 @@ ComandoResultado Carga::UntilStopped(const std::function<void()>& check) {
 }
 
 ComandoResultado Carga::AbreArquivos() {
-  stopRequested_ = false;
   LimpaTela();
   AplicaAlgoritmoPadrao();
   if (!AlgoritmoValido()) {
@@ -61,7 +65,6 @@ ComandoResultado Carga::AbreArquivos() {
 }
 
 ComandoResultado Carga::AbreArquivo() {
-  stopRequested_ = false;
   LimpaTela();
   AplicaAlgoritmoPadrao();
   if (!AlgoritmoValido()) {

@@ -33,7 +33,7 @@ ListingWanted Carga::ListingOfScan() const {
 
 void Carga::ListaArquivoAusente(const std::string& path, RecordTypeIndex type) {
   if (!ListagemPedida) return;
-  Listagem.BeginFile(NameOnDisk(path));
+  Listagem.BeginFile(NameOnDisk(path)).ausente = true;
   Listagem.Add(WholeFileRow(Regra::Arquivo, "Arquivo: " + std::string(NomeTabela(type)) +
                                                 texts::FileMissingAfter()));
 }

@@ -139,9 +139,11 @@ void TestListagem::linesWithFaultsOfEachFileAreShown() {
   CheckAllFiles(*window, example.Path());
 
   const QString expected = QStringLiteral(
-      "Linhas com erro: I 0 · A 1 · B 1 · C 0 · E 1 · O 1 · T 1 · Y 0");
+      "Linhas com erro: I 0 · A 1 · B 1 · C 0 · E 1 · O 1 · T 1 · Y —");
+  // The command line's summaries count the missing Y file as 0 lines with faults; the
+  // window shows a dash for it.
   QCOMPARE(LinesWithFaultsFromSummaries(CliListing(example.Path(), example.dir.File("cli.jsonl"))),
-           expected);
+           QString(expected).replace(QStringLiteral("Y —"), QStringLiteral("Y 0")));
   QVERIFY(window->lblLinhasComErro->isVisible());
   QCOMPARE(window->lblLinhasComErro->text(), expected);
   // The whole table, every file's name and its faults, in the tooltip.

@@ -316,13 +316,13 @@ void TestVerificacao::overallProgressNamesEachFileInWork() {
   Delivery delivery("2024.001", "001", 5);
   ShownWindow window;
   Prepare(window, delivery);
+  // Each text the line gets, up to the bytes and times that follow the file's name.
   QStringList seen;
-  std::function<void()> watch = [&] {
-    const QString text = window->lblProgressoGeral->text();
-    if (seen.isEmpty() || seen.last() != text) seen << text;
-    if (window->CheckRunning()) QTimer::singleShot(0, &*window, watch);
-  };
-  AtFirstPause(*window, watch);
+  QObject::connect(&*window, &TfrmCarga::overallProgressShown, &*window, [&](const QString& text) {
+    if (!window->CheckRunning() || !text.startsWith(QStringLiteral("Arquivo "))) return;
+    const QString file = text.section(QStringLiteral(" — "), 0, 0);
+    if (seen.isEmpty() || seen.last() != file) seen << file;
+  });
 
   Click(window->btnAbreTodos);
 
