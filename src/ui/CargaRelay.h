@@ -50,6 +50,7 @@ class CargaRelay : public QObject, public CargaHooks {
   void FolderCheckFinished() override { emit folderCheckFinished(); }
   void FileStarted(const std::string& path, RecordTypeIndex type) override;
   void FileFinished() override { emit fileFinished(); }
+  void FileJudged(const FileVerdict& verdict) override { emit fileJudged(verdict); }
   void PreScanStarted() override { emit preScanStarted(); }
   void PreScanFinished() override { emit preScanFinished(); }
   void Progress() override;
@@ -66,6 +67,7 @@ class CargaRelay : public QObject, public CargaHooks {
   void folderCheckFinished();
   void fileStarted(const QString& path);
   void fileFinished();
+  void fileJudged(const validador::FileVerdict& verdict);
   void preScanStarted();
   void preScanFinished();
   // The gauge of the file in work (bytes while it is read).

@@ -5,17 +5,11 @@
 
 #include "layout/UGlobal.h"
 #include "resultado/QtTexts.h"
-#include "validation/StandardFiles.h"
 
 namespace validador::ui {
 namespace {
 
 QString Number(std::int64_t value) { return QLocale(QLocale::Portuguese, QLocale::Brazil).toString(value); }
-
-// A file that is not there has no lines to count: a dash, not a zero.
-QString CountOf(const FileListing& file, std::int64_t count) {
-  return file.ausente ? QStringLiteral("—") : Number(count);
-}
 
 bool SomeFileIsCut(const ErrorListing& listing) {
   for (const FileListing& file : listing.Files()) {
@@ -31,22 +25,13 @@ QString Cell(const QString& text, bool right) {
 
 }  // namespace
 
-QString ShortNameOf(const FileListing& file) {
-  const std::string upperName = UpperAscii(file.arquivo);
-  const auto& catalogue = LayoutCatalogue::Instance();
-  for (const RecordTypeIndex type : kProcessingOrder) {
-    if (upperName.find(UpperAscii(catalogue.NomeArquivo(type))) != std::string::npos) {
-      return QString(QLatin1Char(catalogue.LetraTipo(type)));
-    }
-  }
-  return FromPath(file.arquivo);
-}
-
-QString LinesWithFaultsLine(const ErrorListing& listing) {
-  if (listing.Files().empty()) return {};
+QString LinesWithFaultsLine(const std::vector<FileVerdict>& verdicts) {
+  if (verdicts.empty()) return {};
   QStringList parts;
-  for (const FileListing& file : listing.Files()) {
-    parts << ShortNameOf(file) + QLatin1Char(' ') + CountOf(file, file.linhasComErro);
+  for (const FileVerdict& verdict : verdicts) {
+    const QChar letter = QLatin1Char(LayoutCatalogue::Instance().LetraTipo(verdict.type));
+    parts << letter + QLatin1Char(' ') +
+                 (verdict.present ? Number(verdict.LinesWithFaults()) : QStringLiteral("ausente"));
   }
   return QStringLiteral("Linhas com erro: ") + parts.join(QStringLiteral(" · "));
 }
@@ -57,9 +42,8 @@ QString ListingDetails(const ErrorListing& listing) {
                   Cell(QStringLiteral("Linhas"), true) + Cell(QStringLiteral("Linhas com erro"), true) +
                   Cell(QStringLiteral("Erros"), true) + QStringLiteral("</tr>");
   for (const FileListing& file : listing.Files()) {
-    table += QStringLiteral("<tr>") + Cell(FromPath(file.arquivo), false) +
-             Cell(CountOf(file, file.linhas), true) + Cell(CountOf(file, file.linhasComErro), true) +
-             Cell(Number(file.erros), true) + QStringLiteral("</tr>");
+    table += QStringLiteral("<tr>") + Cell(FromPath(file.arquivo), false) + Cell(Number(file.linhas), true) +
+             Cell(Number(file.linhasComErro), true) + Cell(Number(file.erros), true) + QStringLiteral("</tr>");
   }
   table += QStringLiteral("</table>");
   if (SomeFileIsCut(listing)) {

@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "validation/LogTexts.h"
 
 namespace validador::ui {
 namespace {
@@ -49,24 +48,19 @@ void OverallProgress::FileStarted(const QString& path, qint64 size) {
   sizeInWork_ = std::max<qint64>(size, 0);
   readInWork_ = 0;
   fileInWork_ = true;
-  errorInFile_ = false;
-  successInFile_ = false;
+  filePassed_ = false;
   pathInWork_ = path;
   ++started_;
 }
 
-void OverallProgress::LineWritten(const LogLine& line) {
-  if (!fileInWork_) return;
-  if (line.style == LogStyle::Error) errorInFile_ = true;
-  if (line.text.rfind(texts::SuccessBefore(), 0) == 0) successInFile_ = true;
+void OverallProgress::FileJudged(const FileVerdict& verdict) {
+  if (!fileInWork_ || !verdict.inLog) return;
+  filePassed_ = verdict.Passed();
 }
 
 void OverallProgress::Finish(End end) {
   if (!running_) return;
-  if (end == End::EndedByError) {
-    errorInFile_ = true;
-    successInFile_ = false;
-  }
+  if (end == End::EndedByError) filePassed_ = false;
   CloseFileInWork(end != End::Interrupted);
   running_ = false;
   finished_ = true;
@@ -123,7 +117,7 @@ QString Duration(qint64 milliseconds) {
 
 void OverallProgress::CloseFileInWork(bool counts) {
   if (!fileInWork_) return;
-  if (counts) ++(successInFile_ || !errorInFile_ ? passed_ : failed_);
+  if (counts) ++(filePassed_ ? passed_ : failed_);
   fileInWork_ = false;
 }
 

@@ -1,15 +1,15 @@
 #pragma once
 // The check as a whole, beside the gauge of the file in work: which file of how many is
 // being checked and, once the check is over, how many files passed, how many did not
-// and how many it never reached. A file passes when nothing was written to the log in
-// the error style while it was in work. While the check runs, the line also tells the
-// share of the delivery's bytes done, the time elapsed and the time left.
+// and how many it never reached. Whether a file passed is its verdict's word. While the
+// check runs, the line also tells the share of the delivery's bytes done, the time elapsed
+// and the time left.
 
 #include <QElapsedTimer>
 #include <QString>
 #include <functional>
 
-#include "validation/VerificationLog.h"
+#include "validation/FileVerdict.h"
 
 namespace validador::ui {
 
@@ -27,8 +27,9 @@ class OverallProgress {
   void FileRead(qint64 bytes);
   // The milliseconds since Begin (a steady clock unless replaced, for the tests).
   void SetClock(std::function<qint64()> elapsedMs) { clock_ = std::move(elapsedMs); }
-  // A line was written to the log.
-  void LineWritten(const LogLine& line);
+  // The engine judged the file in work. A file the check left without a verdict (one it
+  // could not take up, such as a chosen file with no standard name) counts as failed.
+  void FileJudged(const FileVerdict& verdict);
   // The check is over. The file in work when it was interrupted counts as not reached;
   // when an error ended the check, as failed.
   void Finish(End end);
@@ -62,8 +63,7 @@ class OverallProgress {
   int passed_ = 0;
   int failed_ = 0;
   bool fileInWork_ = false;
-  bool errorInFile_ = false;
-  bool successInFile_ = false;
+  bool filePassed_ = false;
   QString pathInWork_;
   qint64 totalBytes_ = 0;
   qint64 bytesBefore_ = 0;   // of the files done

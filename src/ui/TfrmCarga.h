@@ -248,6 +248,7 @@ class TfrmCarga : public QWidget {
   void LogCleared();
   void FolderCheckStarted();
   void FileStarted(const QString& path);
+  void FileJudged(const FileVerdict& verdict);
   void Progress(qint64 position, qint64 maximum);
   void InputNotice(const QString& text, Entrada about);
   std::optional<QString> ChooseFile(const QString& initialFolder);
@@ -267,6 +268,9 @@ class TfrmCarga : public QWidget {
   bool focusSetByCommand_ = false;
   bool rememberInputs_ = false;
   OverallProgress progress_;
+  // The verdicts of the last command's files, as the engine handed them over; emptied with
+  // the log.
+  std::vector<FileVerdict> verdicts_;
   QShortcut* stopShortcut_ = nullptr;
   int expectedFiles_ = 0;  // files the running open command will take up
   qint64 expectedBytes_ = 0;

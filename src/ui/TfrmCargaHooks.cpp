@@ -39,6 +39,7 @@ void TfrmCarga::ConnectTheEngine() {
   connect(&relay_, &CargaRelay::folderCheckFinished, this, &TfrmCarga::RestoreCursor);
   connect(&relay_, &CargaRelay::fileStarted, this, &TfrmCarga::FileStarted);
   connect(&relay_, &CargaRelay::fileFinished, this, &TfrmCarga::RestoreCursor);
+  connect(&relay_, &CargaRelay::fileJudged, this, &TfrmCarga::FileJudged);
   connect(&relay_, &CargaRelay::preScanStarted, this, [] { ShowCursor(Qt::BusyCursor); });
   connect(&relay_, &CargaRelay::preScanFinished, this, &TfrmCarga::RestoreCursor);
   connect(&relay_, &CargaRelay::progress, this, &TfrmCarga::Progress);
@@ -48,12 +49,12 @@ void TfrmCarga::ConnectTheEngine() {
 
 void TfrmCarga::LogLineAdded(const LogLine& line) {
   redtResultado->AppendLine(FromCp1252(line.text), line.style);
-  progress_.LineWritten(line);
 }
 
 void TfrmCarga::LogCleared() {
   redtResultado->Reset();
   progress_.Clear();
+  verdicts_.clear();
   ShowOverallProgress();
 }
 
@@ -89,6 +90,11 @@ void TfrmCarga::ShowOverallProgress() {
   if (text == lblProgressoGeral->text()) return;
   lblProgressoGeral->setText(text);
   emit overallProgressShown(text);
+}
+
+void TfrmCarga::FileJudged(const FileVerdict& verdict) {
+  progress_.FileJudged(verdict);
+  verdicts_.push_back(verdict);
 }
 
 void TfrmCarga::InputNotice(const QString& text, Entrada about) {

@@ -17,6 +17,7 @@ void Carga::LimpaTela() {
   lblTotRegVisible = false;
   Log.Clear();
   Listagem = ErrorListing(ListagemPedida.value_or(ErrorListing::kDefaultMaxErrors));
+  Veredictos.clear();
   hooks_->LogCleared();
   Memo2.clear();
   for (auto& box : Edit) box.clear();
