@@ -2,6 +2,7 @@
 // before the command reaches its first block counts and stands until withdrawn; a paused
 // command waits at its next block until it is resumed or stopped.
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -40,8 +41,9 @@ TEST_P(StopTest, AStopAskedBeforeTheFirstBlockEndsTheCommand) {
   EXPECT_EQ(Run(), ComandoResultado::Interrompido);
   carga.WithdrawStop();
   EXPECT_EQ(Run(), ComandoResultado::Concluido);
-  EXPECT_EQ(LogOf(carga).back(), kClosing);
-  EXPECT_EQ(std::count(LogOf(carga).begin(), LogOf(carga).end(), "E|Verificação interrompida pelo usuário"), 0);
+  const std::vector<std::string> after = LogOf(carga);
+  EXPECT_EQ(after.back(), kClosing);
+  EXPECT_EQ(std::count(after.begin(), after.end(), "E|Verificação interrompida pelo usuário"), 0);
 }
 
 TEST_P(StopTest, APausedCommandWaitsUntilResumedOrStopped) {
