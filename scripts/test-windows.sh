@@ -146,10 +146,13 @@ qt_prefix=$(scripts/configure-windows-gui.sh "$gui_build" -DCMAKE_FIND_ROOT_PATH
 echo "== Qt for Windows ready: $((SECONDS - gui_started)) s =="
 mapfile -t ui_tests < <(sed -n 's/^validador_add_ui_test(\([a-z_]*\) .*/\1/p' tests/ui/CMakeLists.txt)
 build_started=$SECONDS
-cmake --build "$gui_build" --parallel "$(nproc)" --target validador validador-cli report_tests "${ui_tests[@]}"
-for folder in src/cli tests/ui tests/report; do
+cmake --build "$gui_build" --parallel "$(nproc)" \
+  --target validador validador-cli report_tests resultado_tests "${ui_tests[@]}"
+for folder in src/cli tests/ui tests/report tests/resultado; do
   scripts/deploy-windows.sh --keep-symbols "$qt_prefix" "$gui_build/$folder"
 done
+# The translation test also needs a language other than the program's own installed.
+cp /usr/share/qt6/translations/qtbase_de.qm "$gui_build/tests/ui/translations/"
 echo "== desktop program and window tests built for Windows: $((SECONDS - build_started)) s =="
 
 # A virtual display of our own for Wine, ended with the script.
@@ -176,6 +179,7 @@ for program in "${ui_tests[@]}"; do
     failed_programs+=("$program")
   fi
 done
+wine "$gui_build/tests/resultado/resultado_tests.exe" --gtest_brief=1 || failed_programs+=(resultado_tests)
 # An English Windows: its own formats would write "3/7/24" and "9:05:03 PM".
 LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 VALIDADOR_EXPECT_SYSTEM_LOCALE=en_US QT_QPA_PLATFORM=offscreen \
   wine "$gui_build/tests/report/report_tests.exe" --gtest_filter='*DataHoraTexto*' --gtest_brief=1 ||

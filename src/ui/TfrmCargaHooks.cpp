@@ -6,6 +6,7 @@
 // a file or the folder.
 
 #include <QApplication>
+#include <QDir>
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -101,7 +102,7 @@ std::optional<std::string> TfrmCarga::ChooseFile(const std::string& initialFolde
 void TfrmCarga::CannotReadFile(const std::string&) { ShowCannotReadFile(this); }
 
 void TfrmCarga::ShowState() {
-  FEdit->setText(FromPath(carga_.FEdit));
+  FEdit->setText(QDir::toNativeSeparators(FromPath(carga_.FEdit)));
   lblTotReg->setText(FromCp1252(carga_.lblTotReg));
   lblTotReg->adjustSize();
   lblTotReg->setVisible(carga_.lblTotRegVisible);

@@ -37,5 +37,40 @@ TEST(QtTexts, PathsKeepTheirBytes) {
   EXPECT_EQ(ToPath(FromPath(path)), path);
 }
 
+// Qt's side keeps '/', the engine's side the system's separator: on Windows '\' both
+// ways (a path Qt gives with both kinds reaches the engine with '\' only); elsewhere
+// '\' is a character of a name and stays.
+struct SeparatorCase {
+  const char* qt;      // as Qt writes it (UTF-8)
+  const char* engine;  // as the engine gets it
+};
+
+class PathSeparators : public ::testing::TestWithParam<SeparatorCase> {};
+
+TEST_P(PathSeparators, QtFormInsideTheSystemsFormForTheEngine) {
+  const QString qt = QString::fromUtf8(GetParam().qt);
+  EXPECT_EQ(ToPath(qt), GetParam().engine);
+  EXPECT_EQ(FromPath(GetParam().engine), qt);
+}
+
+#ifdef _WIN32
+INSTANTIATE_TEST_SUITE_P(
+    Windows, PathSeparators,
+    ::testing::Values(SeparatorCase{"C:/Entregas/Caso 1", "C:\\Entregas\\Caso 1"},
+                      SeparatorCase{"Z:/tmp/entrega/Y_OBSERVACOES.txt", "Z:\\tmp\\entrega\\Y_OBSERVACOES.txt"},
+                      SeparatorCase{"//servidor/pasta/\xC3\xA7", "\\\\servidor\\pasta\\\xC3\xA7"},
+                      SeparatorCase{"C:/", "C:\\"}, SeparatorCase{"", ""}));
+
+TEST(QtTexts, MixedSeparatorsReachTheEngineAsOne) {
+  EXPECT_EQ(ToPath(QStringLiteral("Z:/tmp/entrega\\Y_OBSERVACOES.txt")), "Z:\\tmp\\entrega\\Y_OBSERVACOES.txt");
+}
+#else
+INSTANTIATE_TEST_SUITE_P(
+    Posix, PathSeparators,
+    ::testing::Values(SeparatorCase{"/tmp/entrega/Y_OBSERVACOES.txt", "/tmp/entrega/Y_OBSERVACOES.txt"},
+                      SeparatorCase{"/tmp/a\\b", "/tmp/a\\b"}, SeparatorCase{"/", "/"},
+                      SeparatorCase{"", ""}));
+#endif
+
 }  // namespace
 }  // namespace validador

@@ -3,6 +3,7 @@
 // action is offered, a save that cannot be written, and the texts and choices behind it.
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QRegularExpression>
@@ -347,7 +348,8 @@ void TestListagem::saveThatCannotBeWrittenIsShown() {
   QCOMPARE(answerer.Boxes().size(), boxesBefore + 1);
   const uitest::BoxSeen& box = answerer.Boxes().back();
   QCOMPARE(box.title, QStringLiteral("Salvar lista de erros"));
-  QVERIFY2(box.text.startsWith(QStringLiteral("Não foi possível gravar o arquivo \"%1\": ").arg(path)),
+  QVERIFY2(box.text.startsWith(QStringLiteral("Não foi possível gravar o arquivo \"%1\": ")
+                                     .arg(QDir::toNativeSeparators(path))),
            qPrintable(box.text));
   QCOMPARE(box.icon, QMessageBox::Warning);
   QCOMPARE(example.Names(), before);
