@@ -48,7 +48,8 @@ sed 's/$/\r/' LICENSE >"$folder/LICENSE.txt"
 scripts/deploy-windows.sh "$qt_prefix" "$folder"
 
 zip_name=$folder_name.zip
-rm -f "$out/$zip_name"
+# (the zip of validador-cli.exe alone that older versions made is gone: this one holds it)
+rm -f "$out/$zip_name" "$out"/validador-cli-*-windows-x64.zip
 (cd "$staging" && find "$folder_name" -type f | LC_ALL=C sort | zip -q -X "$out/$zip_name" -@)
 echo "package: $out/$zip_name"
 

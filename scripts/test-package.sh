@@ -18,8 +18,8 @@ as_root=()
 [[ $(id -u) -eq 0 ]] || as_root=(sudo)
 
 deb=$(ls -t out/validador_*.deb | head -n 1)
-zip=$(ls -t out/validador-*-windows-x64.zip | head -n 1)
-setup=$(ls -t out/validador-*-setup.exe | head -n 1)
+zip=$(ls -t out/validador-[0-9]*-windows-x64.zip | head -n 1)
+setup=$(ls -t out/validador-[0-9]*-setup.exe | head -n 1)
 work=$(mktemp -d)
 remove_package() { "${as_root[@]}" dpkg -r validador >/dev/null 2>&1 || true; }
 trap 'remove_package; rm -rf "$work"' EXIT
