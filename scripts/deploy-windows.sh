@@ -43,16 +43,20 @@ gcc_runtime=$(dirname "$($triplet-g++-posix -print-libgcc-file-name)")
 dll_sources=("$qt_prefix/bin" "$gcc_runtime" "/usr/$triplet/lib")
 
 # DLLs every Windows has (system32), in lower case; api-ms-win-* are its API sets.
-windows_dlls=" advapi32.dll bcrypt.dll comctl32.dll comdlg32.dll crypt32.dll d2d1.dll d3d11.dll
+windows_dlls=(advapi32.dll bcrypt.dll comctl32.dll comdlg32.dll crypt32.dll d2d1.dll d3d11.dll
   d3d12.dll d3d9.dll dwmapi.dll dwrite.dll dxgi.dll gdi32.dll imm32.dll kernel32.dll mpr.dll
   msvcrt.dll netapi32.dll ntdll.dll ole32.dll oleaut32.dll rpcrt4.dll setupapi.dll shcore.dll
   shell32.dll shlwapi.dll user32.dll userenv.dll uxtheme.dll version.dll winmm.dll
   winspool.drv ws2_32.dll wtsapi32.dll authz.dll cfgmgr32.dll dnsapi.dll iphlpapi.dll
-  secur32.dll ucrtbase.dll "
+  secur32.dll ucrtbase.dll)
 
 is_windows_dll() {
-  local name=${1,,}
-  [[ $name == api-ms-win-* || $name == ext-ms-win-* || $windows_dlls == *" $name "* ]]
+  local name=${1,,} known
+  [[ $name == api-ms-win-* || $name == ext-ms-win-* ]] && return 0
+  for known in "${windows_dlls[@]}"; do
+    [[ $name == "$known" ]] && return 0
+  done
+  return 1
 }
 
 # The names of the DLLs a PE file imports, one a line.

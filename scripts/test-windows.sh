@@ -147,7 +147,7 @@ echo "== Qt for Windows ready: $((SECONDS - gui_started)) s =="
 mapfile -t ui_tests < <(sed -n 's/^validador_add_ui_test(\([a-z_]*\) .*/\1/p' tests/ui/CMakeLists.txt)
 build_started=$SECONDS
 cmake --build "$gui_build" --parallel "$(nproc)" \
-  --target validador validador-cli report_tests resultado_tests "${ui_tests[@]}"
+  --target validador validador-cli report_date_time_tests resultado_tests "${ui_tests[@]}"
 for folder in src/cli tests/ui tests/report tests/resultado; do
   scripts/deploy-windows.sh --keep-symbols "$qt_prefix" "$gui_build/$folder"
 done
@@ -182,8 +182,8 @@ done
 wine "$gui_build/tests/resultado/resultado_tests.exe" --gtest_brief=1 || failed_programs+=(resultado_tests)
 # An English Windows: its own formats would write "3/7/24" and "9:05:03 PM".
 LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 VALIDADOR_EXPECT_SYSTEM_LOCALE=en_US QT_QPA_PLATFORM=offscreen \
-  wine "$gui_build/tests/report/report_tests.exe" --gtest_filter='*DataHoraTexto*' --gtest_brief=1 ||
-  failed_programs+=(report_tests)
+  wine "$gui_build/tests/report/report_date_time_tests.exe" --gtest_brief=1 ||
+  failed_programs+=(report_date_time_tests)
 echo "== desktop program under Wine: $((SECONDS - gui_started)) s =="
 echo "== Windows build and tests under Wine: $((SECONDS - started)) s =="
 if ((${#failed_programs[@]} > 0)); then

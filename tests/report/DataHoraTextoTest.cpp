@@ -1,7 +1,7 @@
 // The report's date and time are day/month/year and 24 hours with seconds whatever the
-// language: under the program's default locale, and under the system's (the test
-// "DataHoraTexto.SystemLocaleIsTheOneAsked" runs again with LC_ALL=en_US.UTF-8, and under
-// Wine with an English Windows locale).
+// language: under the program's default locale, and under the system's (the program runs
+// again with LC_ALL=en_US.UTF-8, and under Wine with an English Windows locale, where
+// "DataHoraTextoSistema.SystemLocaleIsTheOneAsked" checks that locale too).
 #include <gtest/gtest.h>
 
 #include <QLocale>

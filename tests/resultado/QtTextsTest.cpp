@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Paths.h"
 #include "resultado/QtTexts.h"
 
 namespace validador {
@@ -31,8 +32,11 @@ TEST(QtTexts, TextOutsideTheCodePageBecomesQuestionMarks) {
   EXPECT_EQ(ToCp1252(QString::fromUtf16(u"a\u4E2Db")), "a?b");
 }
 
+// (in the engine's form: the system's separators)
 TEST(QtTexts, PathsKeepTheirBytes) {
-  const std::string path = "/tmp/entrega \xC3\xA7\xC3\xA3o/I_IDENTIFICA_DADOS.txt";  // UTF-8 bytes
+  const std::string sep(1, platform::kPathSeparator);
+  const std::string path = sep + "tmp" + sep + "entrega \xC3\xA7\xC3\xA3o" + sep +
+                           "I_IDENTIFICA_DADOS.txt";  // UTF-8 bytes
   EXPECT_EQ(FromPath(path), QString::fromUtf16(u"/tmp/entrega \u00E7\u00E3o/I_IDENTIFICA_DADOS.txt"));
   EXPECT_EQ(ToPath(FromPath(path)), path);
 }
