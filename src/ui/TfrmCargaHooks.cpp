@@ -7,6 +7,7 @@
 // a file or the folder.
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdint>
@@ -127,7 +128,7 @@ void TfrmCarga::ShowState() {
 }
 
 void TfrmCarga::Show(const ShownValues& values) {
-  FEdit->setText(values.file);
+  FEdit->setText(QDir::toNativeSeparators(values.file));
   lblTotReg->setText(values.lineTotal);
   lblTotReg->adjustSize();
   lblTotReg->setVisible(values.lineTotalVisible);

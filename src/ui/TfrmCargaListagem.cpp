@@ -4,6 +4,7 @@
 // those of the lines with faults and of the overall progress.
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <algorithm>
@@ -116,7 +117,7 @@ void TfrmCarga::SalvarListaDeErros() {
   } catch (const std::exception& error) {
     QMessageBox::warning(this, QStringLiteral("Salvar lista de erros"),
                          QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2.")
-                             .arg(QFileInfo(choice->path).absoluteFilePath(),
+                             .arg(QDir::toNativeSeparators(QFileInfo(choice->path).absoluteFilePath()),
                                   FromCp1252(error.what())));
   }
 }

@@ -25,7 +25,10 @@ namespace {
 
 const QString kClosingLine = QStringLiteral("****              Fim da Verificação              ****");
 
-QString FolderOf(const Delivery& delivery) { return Q(delivery.dir.Path().string()); }
+// The delivery's folder as the window keeps it: as Qt writes it ('/' on Windows too).
+QString FolderOf(const Delivery& delivery) {
+  return QDir::fromNativeSeparators(Q(delivery.dir.Path().string()));
+}
 
 void FillInputs(TfrmCarga& window, const QString& caso, const QString& banco) {
   uitest::Type(window.edtNrCaso, caso);

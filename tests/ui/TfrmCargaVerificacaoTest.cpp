@@ -30,7 +30,10 @@ namespace {
 const QString kClosingLine = QStringLiteral("****              Fim da Verificação              ****");
 const QString kInterrupted = QStringLiteral("Verificação interrompida pelo usuário");
 
-QString FolderOf(const Delivery& delivery) { return Q(delivery.dir.Path().string()); }
+// The delivery's folder as the window keeps it: as Qt writes it ('/' on Windows too).
+QString FolderOf(const Delivery& delivery) {
+  return QDir::fromNativeSeparators(Q(delivery.dir.Path().string()));
+}
 
 // Small blocks, so that a small delivery makes many pauses.
 class SmallBlocks {
