@@ -85,7 +85,7 @@ copy_stripped() {
 }
 
 # The plugins.
-plugins=(platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll
+plugins=(platforms/qwindows.dll platforms/qoffscreen.dll platforms/qminimal.dll styles/qwindowsvistastyle.dll
   imageformats/qgif.dll imageformats/qjpeg.dll)
 for plugin in "${plugins[@]}"; do
   [[ -f $qt_prefix/plugins/$plugin ]] || fail "Qt has no plugin $plugin"
