@@ -18,6 +18,7 @@
 #include "layout/UGlobal.h"
 #include "validation/ErrorListing.h"
 #include "validation/FileScan.h"
+#include "validation/ListingText.h"
 #include "validation/PreScanResult.h"
 #include "validation/RunResult.h"
 #include "validation/VerificationLog.h"
@@ -61,6 +62,10 @@ class CargaHooks {
   // Told before the file is checked; the log is the same as without the others.
   virtual void NameClash(const std::string& /*checked*/,
                          const std::vector<std::string>& /*ignored*/) {}
+  // The file has text after its first byte 26 (end of text, Ctrl-Z), which the checks
+  // never look at though its digest covers it. `notice` (Windows-1252) says how many
+  // bytes; the same text is the file's row in the error listing. The log is unchanged.
+  virtual void TextAfterEndOfText(const std::string& /*path*/, const std::string& /*notice*/) {}
 };
 
 // How an open command ended when it did not throw.
@@ -96,6 +101,13 @@ class Carga : public TComponent, private HashNotifier {
   // Set by the shell: the commands then list every fault of the files they check, keeping
   // this many rows a file (0: all). Unset: no listing.
   std::optional<std::int64_t> ListagemPedida;
+  // Set by the shell with the listing: its rows go to disk as they are found, in this
+  // format, in files of their own in this folder (the listing's), not to memory.
+  struct ListingOnDisk {
+    ListingFormat format;
+    std::string folder;
+  };
+  std::optional<ListingOnDisk> ListagemEmDisco;
   ErrorListing Listagem;  // the last command's, emptied by "Limpa Tela"
 
   // ---- identification values and the chosen folder ----
@@ -155,12 +167,14 @@ class Carga : public TComponent, private HashNotifier {
   ScanOutcome Varre(const std::string& path, ScanRequest request);
   ScanOutcome ReadForItsCheck(const std::string& path, RecordTypeIndex type);
   ListingWanted ListingOfScan() const;
+  void ListaDuranteVarredura(const std::string& path, RecordTypeIndex type, ScanRequest& request);
   void AuditaManifesto(const std::string& chosenAlgorithm,
                        const std::optional<std::string>& manifestDigest);
   std::string AlgoritmoDoManifesto(const std::string& firstLine, const std::string& firstFile);
   std::vector<std::string> DigestsOf(const std::vector<std::string>& paths,
                                      const std::string& algorithm);
   void ListaArquivo(const std::string& path, RecordTypeIndex type, const ScanOutcome& scan);
+  void AvisaTextoAposFim(const std::string& path, RecordTypeIndex type, const ScanOutcome& scan);
   void ListaArquivoAusente(const std::string& path, RecordTypeIndex type);
   void ListaSemLog(const std::string& path, RecordTypeIndex type);
   ComandoResultado UntilStopped(const std::function<void()>& check);

@@ -36,14 +36,27 @@ void Carga::ListaArquivoAusente(const std::string& path, RecordTypeIndex type) {
   Listagem.BeginFile(NameOnDisk(path));
   Listagem.Add(WholeFileRow(Regra::Arquivo, "Arquivo: " + std::string(NomeTabela(type)) +
                                                 texts::FileMissingAfter()));
+  Listagem.EndFile();
+}
+
+// Begins the file's rows, and has the scan hand over the rows of its lines as it finds
+// them, with the log's texts: they are never all held at once.
+void Carga::ListaDuranteVarredura(const std::string& path, RecordTypeIndex type, ScanRequest& request) {
+  request.listing = ListingOfScan();
+  if (!request.listing.wanted) return;
+  Listagem.BeginFile(NameOnDisk(path));
+  request.rowSink = [this, tabela = std::string(NomeTabela(type))](ListingRow&& row) {
+    if (row.regra != Regra::Campo) row.mensagem = MensagemDaLinha(row.regra, tabela, row.linha);
+    Listagem.AddLineRow(std::move(row));
+  };
 }
 
 // The header's rows come from the values the header check has just taken; the count rows
-// from the declared counts it filled in.
-void Carga::ListaArquivo(const std::string& path, RecordTypeIndex type, const ScanOutcome& scan) {
+// from the declared counts it filled in. The file was begun by ListaDuranteVarredura.
+void Carga::ListaArquivo(const std::string&, RecordTypeIndex type, const ScanOutcome& scan) {
   if (!ListagemPedida) return;
   const std::string tabela(NomeTabela(type));
-  FileListing& file = Listagem.BeginFile(NameOnDisk(path));
+  FileListing& file = Listagem.Current();
   if (type == rtI) {
     TRetorno fields;
     if (SeparaCampos(scan.firstLine.text, rtI, fields) != LayoutCatalogue::Instance().QtdeCampos(rtI)) {
@@ -70,16 +83,13 @@ void Carga::ListaArquivo(const std::string& path, RecordTypeIndex type, const Sc
     }
   }
   if (scan.looksUtf8) Listagem.Add(WholeFileRow(Regra::Codificacao, texts::LooksUtf8()));
-  const std::int64_t wholeFileRows = file.erros;
-  for (const ListingRow& line : scan.rows.rows) {
-    if (Listagem.Room() == 0) break;
-    ListingRow row = line;
-    if (row.regra != Regra::Campo) row.mensagem = MensagemDaLinha(row.regra, tabela, row.linha);
-    Listagem.Add(std::move(row));
+  if (scan.bytesAfterEndOfText.value_or(0) != 0) {
+    Listagem.Add(WholeFileRow(Regra::Arquivo, TextoAposFim(tabela, *scan.bytesAfterEndOfText)));
   }
-  file.erros = wholeFileRows + scan.rows.rowCount;
+  file.erros += scan.rows.rowCount;
   file.linhas = scan.facts.count;
   file.linhasComErro = scan.rows.linesWithError;
+  Listagem.EndFile();
 }
 
 // A file the log did not reach (the identification file stopped the check) is still read
@@ -90,8 +100,8 @@ void Carga::ListaSemLog(const std::string& path, RecordTypeIndex type) {
   ScanRequest request;
   request.type = type;
   request.bank = edtNrBanco;
-  request.listing = ListingOfScan();
   request.keepFirstLine = type == rtI;
+  ListaDuranteVarredura(path, type, request);
   ListaArquivo(path, type, Varre(path, request));
 }
 

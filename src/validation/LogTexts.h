@@ -1,7 +1,9 @@
 #pragma once
 // The fixed texts that checks write to the log or show, in Windows-1252.
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace validador::texts {
 
@@ -35,6 +37,8 @@ const std::string& SuccessRecords();          // ", N.º de Registros: "
 
 // Error listing.
 const std::string& LooksUtf8();  // "O arquivo parece estar codificado em UTF-8; o layout pede Windows-1252"
+// "Arquivo: E_extrato_bancario: 12 bytes depois do caractere de fim de texto (Ctrl-Z) não
+// foram verificados": text after a byte 26, told apart from the log and listed.
 
 // Commands.
 const std::string& CheckInterrupted();        // "Verificação interrompida pelo usuário"
@@ -46,3 +50,10 @@ const std::string& CannotReadFile();          // "Impossível ler o arquivo"
 const std::string& HashBoxPrompt();           // "Método hash...", the algorithm box before any choice
 
 }  // namespace validador::texts
+
+namespace validador {
+
+// The notice and listing row for `bytes` after a table's first byte 26 (Windows-1252).
+std::string TextoAposFim(std::string_view tabela, std::uint64_t bytes);
+
+}  // namespace validador

@@ -65,8 +65,9 @@ bool Carga::ValidaIdentificacao(const std::string& path) {
   request.algorithm = cbHashText;
   request.mode = ListagemPedida ? JudgeMode::PreScanAndRun : JudgeMode::PreScan;
   request.keepFirstLine = true;
-  request.listing = ListingOfScan();
+  ListaDuranteVarredura(path, rtI, request);
   const ScanOutcome scan = Varre(path, request);
+  AvisaTextoAposFim(path, rtI, scan);
   const bool passed = ValidaIdentificacao(scan.firstLine, scan.digest);
   ListaArquivo(path, rtI, scan);
   return passed;
