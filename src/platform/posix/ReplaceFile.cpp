@@ -75,7 +75,7 @@ PendingNames pendingNames;
 
 // Removes the temporary files, then lets the signal end the process as it would have
 // (the handler was installed with SA_RESETHAND, so the default action is back).
-extern "C" void RemoveTemporaryFilesAndEnd(int signalNumber) {
+void RemoveTemporaryFilesAndEnd(int signalNumber) {
   const int savedErrno = errno;
   pendingNames.UnlinkAll();
   ::raise(signalNumber);
