@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "E_EXTRATO_BANCARIO.txt", rtE, rtE},
         ChosenNameCase{"LowerCaseNameInsideAnUpperCaseFolder", "I_IDENTIFICA_DADOS.TXT",
                        "y_observacoes.txt", rtY, rtY},
-        ChosenNameCase{"AFolderNameAloneIsNoStandardName", "E_EXTRATO_BANCARIO.txt", "outro.txt",
+        ChosenNameCase{"AFolderNameAloneIsNoStandardName", "E_EXTRATO_BANCARIO.txt.old", "outro.txt",
                        rtE, std::nullopt},
         // Two standard names in one file name: the one the check reaches first wins,
         // wherever it stands in the name.

@@ -227,7 +227,9 @@ TEST_P(SpooledListing, IsTheListingHeldInMemory) {
   const std::string inMemory = Listing(false);
   const std::string onDisk = Listing(true);
   EXPECT_EQ(onDisk, inMemory);
-  EXPECT_GT(inMemory.size(), 2000u);
+  // Every file with a fault has a row, whatever the cap: E, T, Y, and CSV's header or
+  // JSON Lines' summaries.
+  EXPECT_GE(std::count(inMemory.begin(), inMemory.end(), '\n'), 4);
   EXPECT_TRUE(testsupport::NamesIn(spoolDir.Path()).empty());
 }
 
