@@ -20,6 +20,7 @@ void Carga::LimpaTela() {
     Listagem.SpoolTo(std::make_shared<ListingSpool>(ListagemEmDisco->format, ListagemEmDisco->folder,
                                                     *ListagemPedida));
   }
+  Veredictos.clear();
   hooks_->LogCleared();
   Memo2.clear();
   for (auto& box : Edit) box.clear();
