@@ -4,12 +4,16 @@
 # feeds only (one line of a gigabyte), a field of 200 MB, a gigabyte of zeros with no
 # line end at all, an analyst name of 20 MB in the identification file. Each case is the
 # valid example delivery with one file replaced; it prints the peak resident set size
-# and the log's error lines, next to those of the example itself.
-# Usage: bench/memory-bounds.sh [BUILD_DIR]   (default: build; built when missing)
+# and the log's error lines, next to those of the example itself. Then the error listing
+# of every fault (`--errors X --max-errors 0`) of a statement file of 128 MiB and of
+# 512 MiB whose every line has a fault, in CSV and in JSON Lines.
+# Usage: bench/memory-bounds.sh [BUILD_DIR] [listing]   (default: build; built when
+# missing; "listing": the listing's cases alone)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build}
+only=${2:-}
 [[ -x /usr/bin/time ]] || scripts/setup.sh
 [[ -x $build/src/cli/validador-cli ]] || scripts/build.sh "$build"
 cli=$(cd "$build" && pwd)/src/cli/validador-cli
@@ -74,6 +78,27 @@ measure() {
 
 echo "== entrega de exemplo =="
 measure exemplo "$(delivery exemplo)"
+
+# A statement file of `mib` MiB whose every line has a wrong date, listed whole.
+listing_case() {
+  local mib=$1 format=$2
+  local dir bad
+  dir=$(delivery "erros-${mib}mib-$format")
+  bad=$(line_with "$record" 8 printf '31042024' | tr -d '\r\n')
+  { yes "$bad"$'\r' || true; } | head -c $((mib << 20)) >"$dir/E_EXTRATO_BANCARIO.txt"
+  measure "erros-${mib}mib-$format" "$dir" --errors "$work/erros.$format" --max-errors 0
+  awk -v lines="$(wc -l <"$work/erros.$format")" -v bytes="$(stat -c %s "$work/erros.$format")" \
+    'BEGIN { printf "    listagem: %d linhas, %.1f MiB\n", lines, bytes / 1048576 }'
+  rm -f "$work/erros.$format" "$dir/E_EXTRATO_BANCARIO.txt"
+}
+
+for mib in 128 512; do
+  for format in csv jsonl; do
+    echo "== E de $mib MiB, todas as linhas com erro, --errors .$format --max-errors 0 =="
+    listing_case "$mib" "$format"
+  done
+done
+[[ $only == listing ]] && exit 0
 
 echo "== E com linhas terminadas só por LF: uma linha de 1 GiB =="
 dir=$(delivery lf-1gib)

@@ -1,6 +1,7 @@
 #include "cli/CheckCommandBase.h"
 
 #include <algorithm>
+#include <functional>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -19,7 +20,11 @@
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
 #include "validation/Carga.h"
+#include "validation/ListingSpool.h"
 #include "validation/ListingText.h"
+#include "validation/ManifestLines.h"
+#include "validation/Manifesto.h"
+#include "validation/StandardFiles.h"
 
 namespace validador::cli {
 namespace {
@@ -101,14 +106,39 @@ void RefuseEmptyPaths(const ParsedArgs& parsed, bool singleFile) {
   }
 }
 
+// A manifest holding more lines than the new one (the folder's eight digests, where
+// check-file would write one) is not replaced unless --force says so: verify could no
+// longer pair the files the old one covered.
+void RefuseShorterManifest(const ParsedArgs& parsed, const Carga& carga) {
+  if (parsed.Flag(kForceOption.name)) return;
+  const std::string manifest = JoinPath(carga.dlb1, kManifestName);
+  const std::optional<std::int64_t> oldLines = ContaLinhasDoManifesto(manifest);
+  const auto newLines = static_cast<std::int64_t>(carga.Memo2.size());
+  if (!oldLines || *oldLines <= newLines) return;
+  throw UsageError(manifest + " tem " + std::to_string(*oldLines) + " linhas e o novo teria " +
+                   std::to_string(newLines) + "; use --force para substituí-lo");
+}
+
 // The manifest and, when asked for, the report of a check that ran to its end. The log
 // is out on stdout before either is written.
 void WriteOutputs(const ParsedArgs& parsed, Carga& carga,
                   const std::optional<std::string>& reportTarget) {
   FlushOut();
   if (!parsed.Flag(kManifestOption.name) && !reportTarget) return;
+  RefuseShorterManifest(parsed, carga);
   const std::optional<std::string> digest = carga.GeraManifesto();
   if (digest && reportTarget) WriteReport(carga, *digest, *reportTarget);
+}
+
+// The listing, whole or not at all: from the files its rows went to while the check ran.
+void WriteListing(const ListingRequest& listing, Carga& carga) {
+  if (ListingSpool* spool = carga.Listagem.Spool()) {
+    platform::ReplaceFileWith(listing.path, [spool](const std::function<void(std::string_view)>& write) {
+      spool->Produce(write);
+    });
+  } else {
+    platform::ReplaceFileContents(listing.path, ListingAs(listing.format, carga.Listagem));
+  }
 }
 
 // Runs the command on the filled-in check, then the manifest and the report asked for.
@@ -124,7 +154,11 @@ int RunCarga(const ParsedArgs& parsed, bool singleFile, Carga& carga, ConsoleHoo
       return result == ComandoResultado::Interrompido ? kExitEnded : kExitUsage;
     }
     WriteOutputs(parsed, carga, reportTarget);
-    if (listing) platform::ReplaceFileContents(listing->path, ListingAs(listing->format, carga.Listagem));
+    if (listing) WriteListing(*listing, carga);
+  } catch (const UsageError&) {
+    hooks.ClearProgress();
+    std::fflush(stdout);
+    throw;
   } catch (const std::exception& error) {
     hooks.ClearProgress();
     std::fflush(stdout);
@@ -148,7 +182,10 @@ int CheckCommandBase::Run(const ParsedArgs& parsed) const {
   hooks.Attach(&carga);
   ApplyInputs(parsed, singleFile_, carga);
   const std::optional<ListingRequest> listing = ListingRequestOf(parsed);
-  if (listing) carga.ListagemPedida = listing->maxErrors;
+  if (listing) {
+    carga.ListagemPedida = listing->maxErrors;
+    carga.ListagemEmDisco = Carga::ListingOnDisk{listing->format, FolderOf(platform::AbsolutePath(listing->path))};
+  }
   carga.dlb1 = singleFile_ ? parsed.Value(kFolderOption.name).value_or(FolderOf(*chosenFile))
                            : target;
   std::optional<std::string> reportTarget;
@@ -159,6 +196,10 @@ int CheckCommandBase::Run(const ParsedArgs& parsed) const {
       delivery.files.push_back(*chosenFile);
     }
     reportTarget = ReportTargetPath(*report, delivery);
+  }
+  // One file cannot hold both: the listing would silently take the report's place.
+  if (reportTarget && listing && SameOutputFile(*reportTarget, listing->path)) {
+    throw UsageError("--report e --errors não podem ser o mesmo arquivo: " + listing->path);
   }
   return RunCarga(parsed, singleFile_, carga, hooks, reportTarget, listing);
 }

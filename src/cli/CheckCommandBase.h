@@ -15,6 +15,8 @@ inline constexpr OptionSpec kFolderOption{"--folder", "PASTA",
 inline constexpr OptionSpec kStyledOption{"--styled", "",
                                           "prefixa cada linha do log com seu estilo: E, N ou -"};
 inline constexpr OptionSpec kManifestOption{"--manifest", "", "grava HASHV.txt na pasta ao final"};
+inline constexpr OptionSpec kForceOption{
+    "--force", "", "substitui um HASHV.txt com mais linhas que o novo"};
 inline constexpr OptionSpec kReportOption{"--report", "SAIDA",
                                           "grava HASHV.txt e o relatório de resultado em PDF"};
 inline constexpr OptionSpec kErrorsOption{

@@ -9,12 +9,14 @@
 namespace validador::cli {
 namespace {
 
-constexpr std::array<std::string_view, 8> kSynopsis = {
-    "PASTA",      "--case TEXTO", "--bank TEXTO",        "[--hash NOME]",
-    "[--styled]", "[--manifest]", "[--report SAIDA.pdf]", "[--errors ARQUIVO [--max-errors N]]"};
+constexpr std::array<std::string_view, 9> kSynopsis = {
+    "PASTA",       "--case TEXTO", "--bank TEXTO",         "[--hash NOME]",
+    "[--styled]",  "[--manifest]", "[--force]", "[--report SAIDA.pdf]",
+    "[--errors ARQUIVO [--max-errors N]]"};
 
-constexpr std::array<OptionSpec, 8> kOptions = {kCaseOption,   kBankOption,     kHashOption,
-                                                kStyledOption, kManifestOption, kReportOption, kErrorsOption, kMaxErrorsOption};
+constexpr std::array<OptionSpec, 9> kOptions = {
+    kCaseOption,  kBankOption,   kHashOption,   kStyledOption,   kManifestOption,
+    kForceOption, kReportOption, kErrorsOption, kMaxErrorsOption};
 
 class CheckCommand final : public CheckCommandBase {
  public:

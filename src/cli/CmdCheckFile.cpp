@@ -9,13 +9,14 @@
 namespace validador::cli {
 namespace {
 
-constexpr std::array<std::string_view, 9> kSynopsis = {
+constexpr std::array<std::string_view, 10> kSynopsis = {
     "ARQUIVO",       "--bank TEXTO", "[--case TEXTO]", "[--folder PASTA]",
-    "[--hash NOME]", "[--styled]",   "[--manifest]",   "[--report SAIDA.pdf]", "[--errors ARQUIVO [--max-errors N]]"};
+    "[--hash NOME]", "[--styled]",   "[--manifest]",   "[--force]", "[--report SAIDA.pdf]",
+    "[--errors ARQUIVO [--max-errors N]]"};
 
-constexpr std::array<OptionSpec, 9> kOptions = {kCaseOption,   kBankOption,   kHashOption,
-                                                kFolderOption, kStyledOption, kManifestOption,
-                                                kReportOption, kErrorsOption, kMaxErrorsOption};
+constexpr std::array<OptionSpec, 10> kOptions = {
+    kCaseOption,     kBankOption, kHashOption,   kFolderOption, kStyledOption,
+    kManifestOption, kForceOption, kReportOption, kErrorsOption, kMaxErrorsOption};
 
 class CheckFileCommand final : public CheckCommandBase {
  public:

@@ -1,5 +1,6 @@
 // `hash`: the digest of each file named, by algorithm name.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "hash/DigestText.h"
 #include "hash/TFileStream.h"
 #include "layout/Errors.h"
+#include "platform/Paths.h"
 
 namespace validador::cli {
 namespace {
@@ -32,6 +34,28 @@ std::optional<std::string> DigestOrReason(const std::string& path, std::string_v
     ReportError(EInOutError(error.ErrorCode(), error.Message(), path));
     return std::nullopt;
   }
+}
+
+// The digest line of a file, as md5sum writes it: a name holding a line feed, a carriage
+// return or a backslash is written with them escaped ("\n", "\r", "\\") and the line
+// starts with a backslash, so every line is one file and no name can forge another. A
+// backslash that separates names (Windows) is left as it is: such a system has no line
+// breaks in names.
+bool NeedsEscape(char c) {
+  return c == '\n' || c == '\r' || (c == '\\' && !platform::IsPathSeparator(c));
+}
+
+std::string DigestLine(const std::string& digest, const std::string& name) {
+  if (std::none_of(name.begin(), name.end(), NeedsEscape)) return digest + "  " + name + "\n";
+  std::string escaped;
+  for (const char c : name) {
+    if (!NeedsEscape(c)) {
+      escaped += c;
+      continue;
+    }
+    escaped += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\\\";
+  }
+  return "\\" + digest + "  " + escaped + "\n";
 }
 
 class HashCommand final : public Command {
@@ -53,7 +77,7 @@ class HashCommand final : public Command {
     try {
       for (const auto& file : parsed.positionals) {
         const std::optional<std::string> digest = DigestOrReason(file, algorithm);
-        if (digest) WriteOut(*digest + "  " + file + "\n");
+        if (digest) WriteOut(DigestLine(*digest, file));
         anyUnreadable = anyUnreadable || !digest;
       }
       FlushOut();

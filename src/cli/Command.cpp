@@ -17,7 +17,7 @@ int Command::Execute(const Args& args) const {
     }
     return Run(parsed);
   } catch (const UsageError& error) {
-    return ReportUsageError(error.what() + UsageNote());
+    return ReportUsageError(error.what(), UsageNote());
   }
 }
 

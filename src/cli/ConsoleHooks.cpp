@@ -37,9 +37,10 @@ void ConsoleHooks::Progress() {
   if (progressVisible_ && now - lastProgress_ < kProgressInterval) return;
   lastProgress_ = now;
   const long long percent = 100LL * carga_->GaugePos / carga_->GaugeMax;
-  const std::string name = platform::FileNameOf(carga_->FEdit);
+  const std::string line =
+      "\r\033[K" + EscapeControls(platform::FileNameOf(carga_->FEdit)) + " " + std::to_string(percent) + "%";
   std::fflush(stdout);
-  std::fprintf(stderr, "\r\033[K%s %lld%%", name.c_str(), percent);
+  std::fwrite(line.data(), 1, line.size(), stderr);
   std::fflush(stderr);
   progressVisible_ = true;
 }
@@ -77,6 +78,12 @@ void ConsoleHooks::NameClash(const std::string& checked, const std::vector<std::
   }
   note += "\n";
   std::fwrite(note.data(), 1, note.size(), stderr);
+}
+
+void ConsoleHooks::TextAfterEndOfText(const std::string&, const std::string& notice) {
+  ClearProgress();
+  const std::string line = "validador-cli: aviso: " + EscapeControls(Cp1252ToUtf8(notice)) + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
 }  // namespace validador::cli

@@ -24,6 +24,7 @@ class ConsoleHooks : public CargaHooks {
   std::optional<std::string> ChooseFile(const std::string& initialFolder) override;
   void CannotReadFile(const std::string& path) override;
   void NameClash(const std::string& checked, const std::vector<std::string>& ignored) override;
+  void TextAfterEndOfText(const std::string& path, const std::string& notice) override;
 
   bool NoticeShown() const { return noticeShown_; }
   void ClearProgress();

@@ -80,4 +80,8 @@ std::string ReportTargetPath(const std::string& reportPath, const DeliveryPaths&
   return target.string();
 }
 
+bool SameOutputFile(const std::string& first, const std::string& second) {
+  return SameFile(Resolved(first), second);
+}
+
 }  // namespace validador::cli

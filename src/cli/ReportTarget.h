@@ -21,4 +21,8 @@ struct DeliveryPaths {
 // plain file (a folder, a device) is at the path.
 std::string ReportTargetPath(const std::string& reportPath, const DeliveryPaths& delivery);
 
+// True when both paths name one file: the same path once made absolute and with links
+// resolved as far as it exists, or the same existing file reached another way.
+bool SameOutputFile(const std::string& first, const std::string& second);
+
 }  // namespace validador::cli

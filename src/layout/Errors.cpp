@@ -6,6 +6,23 @@ namespace validador {
 
 namespace {
 
+// What a bare error number means, in Portuguese (Windows-1252), for the numbers a user
+// meets with files and paths; empty for the others.
+std::string ReasonOfErrno(int errnoValue) {
+  switch (errnoValue) {
+    case EISDIR:
+      return " (\xE9 uma pasta)";
+    case ENAMETOOLONG:
+      return " (nome longo demais)";
+#ifdef ELOOP
+    case ELOOP:
+      return " (links em ciclo)";
+#endif
+    default:
+      return {};
+  }
+}
+
 std::string TextOfErrno(int errnoValue) {
   switch (errnoValue) {
     case ENOENT:
@@ -21,7 +38,7 @@ std::string TextOfErrno(int errnoValue) {
 #endif
       return "Disk full";
     default:
-      return "I/O error " + std::to_string(errnoValue);
+      return "I/O error " + std::to_string(errnoValue) + ReasonOfErrno(errnoValue);
   }
 }
 
@@ -29,6 +46,13 @@ std::string TextOfErrno(int errnoValue) {
 
 EInOutError EInOutError::FromErrno(int errnoValue, std::string path) {
   return EInOutError(errnoValue, TextOfErrno(errnoValue), std::move(path));
+}
+
+EInOutError EInOutError::NotARegularFile(int errorCode, bool isFolder, std::string path) {
+  return EInOutError(errorCode,
+                     isFolder ? "File access denied (\xE9 uma pasta)"
+                              : "File access denied (n\xE3o \xE9 um arquivo comum)",
+                     std::move(path));
 }
 
 std::string MessageWithFullStop(const std::string& message) {

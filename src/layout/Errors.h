@@ -36,7 +36,13 @@ class EInOutError : public Exception {
       : Exception(message), errorCode_(errorCode), path_(std::move(path)) {}
 
   // Builds the error for a failed system call from its errno value.
+  // The system's text, with what the number means in Portuguese after the numbers a
+  // user meets with files: "I/O error 21 (é uma pasta)".
   static EInOutError FromErrno(int errnoValue, std::string path = {});
+
+  // The access error for a folder, FIFO, device or socket where a file is to be read:
+  // "File access denied (é uma pasta)", "File access denied (não é um arquivo comum)".
+  static EInOutError NotARegularFile(int errorCode, bool isFolder, std::string path);
 
   int ErrorCode() const { return errorCode_; }
   // The file concerned (UTF-8), or empty.

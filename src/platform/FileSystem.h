@@ -13,6 +13,11 @@ namespace validador::platform {
 // FIFO, a device, a dangling link or nothing.
 bool IsRegularFile(const std::string& path);
 
+// Throws EInOutError naming the folder of `path` when the system cannot even look for the
+// name there: a folder the user may not search (or one above it), or a path longer than
+// the system allows. Returns quietly when the name is there or simply is not.
+void RequireReachable(const std::string& path);
+
 // True when the path names a folder, following links.
 bool IsDirectory(const std::string& path);
 

@@ -4,6 +4,8 @@
 // block into the next.
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace validador {
@@ -20,7 +22,13 @@ class BlockBoundaries {
   // The span of the next block of the file.
   Span Next(std::string_view block);
 
+  // Once a byte 26 was met: how many bytes after it the blocks given so far held, none of
+  // them looked at. nullopt when there was none.
+  std::optional<std::uint64_t> BytesAfterEndOfText() const;
+
  private:
+  std::uint64_t bytesSeen_ = 0;
+  std::uint64_t bytesChecked_ = 0;
   bool first_ = true;
   bool ended_ = false;  // a byte 26 was met: nothing after it is looked at
   bool previousEndedAtCr_ = false;

@@ -4,9 +4,11 @@
 
 namespace validador {
 
-BlockJoiner::BlockJoiner(const LineJudge& judge, const ListingWanted& listing)
+BlockJoiner::BlockJoiner(const LineJudge& judge, const ListingWanted& listing,
+                         std::function<void(ListingRow&&)> rowSink)
     : judge_(judge), listing_(listing) {
   rows_.cap = listing.cap;
+  rows_.sink = std::move(rowSink);
 }
 
 void BlockJoiner::Join(BlockVerdict&& verdict) {

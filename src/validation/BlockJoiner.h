@@ -2,6 +2,8 @@
 // Joins the findings of a file's blocks, judged apart, in file order: the line that
 // crosses from one block into the next is gathered from its pieces and judged here.
 
+#include <functional>
+
 #include "validation/BlockVerdict.h"
 #include "validation/LineCondenser.h"
 #include "validation/LineFacts.h"
@@ -12,7 +14,9 @@ namespace validador {
 
 class BlockJoiner {
  public:
-  BlockJoiner(const LineJudge& judge, const ListingWanted& listing);
+  // `rowSink`, when set, takes the listing's rows as they are joined, in file order.
+  BlockJoiner(const LineJudge& judge, const ListingWanted& listing,
+              std::function<void(ListingRow&&)> rowSink = {});
 
   // The verdict of the next block the checks look at.
   void Join(BlockVerdict&& verdict);
@@ -20,7 +24,8 @@ class BlockJoiner {
   void Finish();
 
   LineFacts TakeFacts() { return std::move(facts_); }
-  // The listing's rows, numbered by line of the file (empty without the listing).
+  // The listing's rows, numbered by line of the file (empty without the listing, and
+  // with a row sink, which took them).
   LineRows TakeRows() { return std::move(rows_); }
 
  private:

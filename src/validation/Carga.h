@@ -19,6 +19,7 @@
 #include "validation/ErrorListing.h"
 #include "validation/FileScan.h"
 #include "validation/FileVerdict.h"
+#include "validation/ListingText.h"
 #include "validation/PreScanResult.h"
 #include "validation/RunResult.h"
 #include "validation/VerificationLog.h"
@@ -65,6 +66,10 @@ class CargaHooks {
   // Told before the file is checked; the log is the same as without the others.
   virtual void NameClash(const std::string& /*checked*/,
                          const std::vector<std::string>& /*ignored*/) {}
+  // The file has text after its first byte 26 (end of text, Ctrl-Z), which the checks
+  // never look at though its digest covers it. `notice` (Windows-1252) says how many
+  // bytes; the same text is the file's row in the error listing. The log is unchanged.
+  virtual void TextAfterEndOfText(const std::string& /*path*/, const std::string& /*notice*/) {}
 };
 
 // How an open command ended when it did not throw.
@@ -100,6 +105,13 @@ class Carga : public TComponent, private HashNotifier {
   // Set by the shell: the commands then list every fault of the files they check, keeping
   // this many rows a file (0: all). Unset: no listing.
   std::optional<std::int64_t> ListagemPedida;
+  // Set by the shell with the listing: its rows go to disk as they are found, in this
+  // format, in files of their own in this folder (the listing's), not to memory.
+  struct ListingOnDisk {
+    ListingFormat format;
+    std::string folder;
+  };
+  std::optional<ListingOnDisk> ListagemEmDisco;
   ErrorListing Listagem;  // the last command's, emptied by "Limpa Tela"
   // The verdicts of the files the last command judged, in order; emptied by "Limpa Tela".
   std::vector<FileVerdict> Veredictos;
@@ -173,6 +185,7 @@ class Carga : public TComponent, private HashNotifier {
   ScanOutcome Varre(const std::string& path, ScanRequest request);
   ScanOutcome ReadForItsCheck(const std::string& path, RecordTypeIndex type);
   ListingWanted ListingOfScan() const;
+  void ListaDuranteVarredura(const std::string& path, RecordTypeIndex type, ScanRequest& request);
   void AuditaManifesto(const std::string& chosenAlgorithm,
                        const std::optional<std::string>& manifestDigest);
   std::string AlgoritmoDoManifesto(const std::string& firstLine, const std::string& firstFile);
@@ -183,6 +196,7 @@ class Carga : public TComponent, private HashNotifier {
   FileJudgeInputs JudgeInputsFor(const std::string& path, RecordTypeIndex type) const;
   void Julgado(FileVerdict verdict);
   void ListaArquivo(const FileVerdict& verdict);
+  void AvisaTextoAposFim(const std::string& path, RecordTypeIndex type, const ScanOutcome& scan);
   void ListaSemLog(const std::string& path, RecordTypeIndex type);
   void WriteHeaderBlocks(const HeaderVerdict& verdict, const std::string& digest);
   ComandoResultado UntilStopped(const std::function<void()>& check);

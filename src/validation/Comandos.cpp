@@ -4,7 +4,9 @@
 #include <functional>
 #include <string>
 
+#include "platform/Paths.h"
 #include "validation/Carga.h"
+#include "validation/ListingSpool.h"
 #include "validation/LogTexts.h"
 #include "validation/StandardFiles.h"
 
@@ -17,6 +19,10 @@ void Carga::LimpaTela() {
   lblTotRegVisible = false;
   Log.Clear();
   Listagem = ErrorListing(ListagemPedida.value_or(ErrorListing::kDefaultMaxErrors));
+  if (ListagemPedida && ListagemEmDisco) {
+    Listagem.SpoolTo(std::make_shared<ListingSpool>(ListagemEmDisco->format, ListagemEmDisco->folder,
+                                                    *ListagemPedida));
+  }
   Veredictos.clear();
   hooks_->LogCleared();
   Memo2.clear();
@@ -94,13 +100,15 @@ ComandoResultado Carga::AbreArquivo() {
   return result;
 }
 
-// The chosen file is known by the first standard name found anywhere in its upper-cased
-// path (folder names included). False when it has none and nothing was checked.
+// The chosen file is known by the first standard name, in the order of the check, found
+// anywhere in its own upper-cased name. Folder names are not looked at: a file inside
+// "I_IDENTIFICA_DADOS.txt.old/" is not the identification file. False when the name holds
+// none and nothing was checked.
 bool Carga::CheckChosenFile(const std::string& path) {
-  const std::string upperPath = UpperAscii(path);
+  const std::string upperName = UpperAscii(platform::FileNameOf(path));
   const auto& catalogue = LayoutCatalogue::Instance();
   for (const RecordTypeIndex type : kProcessingOrder) {
-    if (upperPath.find(UpperAscii(catalogue.NomeArquivo(type))) == std::string::npos) continue;
+    if (upperName.find(UpperAscii(catalogue.NomeArquivo(type))) == std::string::npos) continue;
     if (type == rtI) {
       ValidaIdentificacao(path);
     } else {

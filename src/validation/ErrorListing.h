@@ -3,6 +3,7 @@
 // stops each file at its first. Rows carry the log's own texts (Windows-1252).
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,8 @@ struct FileListing {
   bool ausente = false;           // the file is not in the folder: nothing was read
 };
 
+class ListingSpool;
+
 class ErrorListing {
  public:
   static constexpr std::int64_t kDefaultMaxErrors = 1000;
@@ -54,20 +57,37 @@ class ErrorListing {
   // `maxErrors` rows of a file are kept; the rest are counted. 0: no cap.
   explicit ErrorListing(std::int64_t maxErrors = kDefaultMaxErrors) : maxErrors_(maxErrors) {}
 
+  // From now on the rows go to `spool` as they come, not to memory: Files() then has each
+  // file's name and counts but no rows.
+  void SpoolTo(std::shared_ptr<ListingSpool> spool) { spool_ = std::move(spool); }
+  ListingSpool* Spool() const { return spool_.get(); }
+
   // Starts the rows of the next file.
   FileListing& BeginFile(std::string arquivo);
-  // Adds a row to the last file begun: kept while under the cap, counted always.
+  // Adds a row about the whole file to the last file begun: kept while under the cap,
+  // counted always.
   void Add(ListingRow row);
+  // Adds a row of one of its lines (counted by whoever judged the lines). The lines' rows
+  // follow the file's own rows, in the room the cap leaves them, once the file ends.
+  void AddLineRow(ListingRow row);
+  // Ends the last file begun.
+  void EndFile();
   // How many more rows the last file begun keeps (-1: no cap).
   std::int64_t Room() const;
 
   const std::vector<FileListing>& Files() const { return files_; }
+  // The last file begun.
+  FileListing& Current() { return files_.back(); }
   std::int64_t MaxErrors() const { return maxErrors_; }
   void Clear() { files_.clear(); }
 
  private:
   std::int64_t maxErrors_;
   std::vector<FileListing> files_;
+  std::int64_t keptInFile_ = 0;        // rows of the last file begun kept so far
+  std::vector<ListingRow> lineRows_;   // in memory: its lines' rows until it ends
+  std::int64_t lineRowsSpooled_ = 0;
+  std::shared_ptr<ListingSpool> spool_;
 };
 
 // The log's text for a line that fails its bank number, type letter or field count, as it

@@ -5,6 +5,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "hash/Calchash.h"
@@ -25,9 +26,34 @@ namespace {
 constexpr std::uint64_t kReadOnHisOwn = 2;
 // Blocks in memory at most, whatever the number of processors: memory stays flat.
 constexpr std::size_t kMostBlocks = 24;
+// When every row of the listing is wanted, a block of bad lines holds about one row per
+// byte until it is joined: smaller blocks, and fewer, keep those rows within a few MiB.
+constexpr std::size_t kListingBlockSize = std::size_t{1} << 14;
+constexpr std::size_t kListingBlocks = 6;
+
+// The tuning for this scan: with every row of the listing wanted, small blocks.
+ScanTuning TuningFor(const ScanRequest& request) {
+  ScanTuning chosen = CurrentScanTuning();
+  if (request.listing.wanted && request.listing.cap < 0) {
+    chosen.blockSize = std::min(chosen.blockSize, kListingBlockSize);
+    if (chosen.blocksInMemory == 0) chosen.blocksInMemory = kListingBlocks;
+  }
+  return chosen;
+}
 
 std::mutex tuningMutex;
 ScanTuning tuning;
+
+// The file changed while it was read when its stamp at the end (of the open file, and of
+// whatever the path names now) differs from the one at the start, or when it held more or
+// fewer bytes than its size. A file the system reports as empty at both ends while it has
+// bytes (files under /proc) has no size to hold to: its stamp alone tells.
+bool ChangedWhileRead(const platform::FileStamp& before, const platform::FileStamp& openAfter,
+                      const std::optional<platform::FileStamp>& pathAfter, std::uint64_t bytesRead) {
+  if (openAfter != before || pathAfter != before) return true;
+  const bool sizeUnknown = before.size == 0;
+  return !sizeUnknown && bytesRead != before.size;
+}
 
 // One judging thread per processor, leaving one to the digest when there is one: the
 // digest is the one piece of work that cannot be shared out, so it must never wait for a
@@ -58,13 +84,13 @@ class Pipeline {
   Pipeline(const std::string& path, const ScanRequest& request, ScanObserver& observer)
       : request_(request),
         observer_(observer),
-        tuning_(CurrentScanTuning()),
+        tuning_(TuningFor(request)),
         judges_(JudgingThreads(tuning_, !request.algorithm.empty())),
         slots_(tuning_.blocksInMemory != 0 ? tuning_.blocksInMemory
                                            : std::min<std::size_t>(2 * judges_ + 4, kMostBlocks)),
         file_(path),
         judge_(request.type, request.bank, request.mode),
-        joiner_(judge_, request.listing),
+        joiner_(judge_, request.listing, request.rowSink),
         firstLine_(request.keepFirstLine) {
     for (Slot& slot : slots_) slot.data = std::make_unique_for_overwrite<char[]>(tuning_.blockSize);
     if (!request.algorithm.empty()) {
@@ -89,8 +115,8 @@ class Pipeline {
     joiner_.Finish();
     outcome_.facts = joiner_.TakeFacts();
     outcome_.rows = joiner_.TakeRows();
-    if (before != file_.Stamp() || platform::StampOf(file_.Path()) != before ||
-        outcome_.bytesRead != before.size) {
+    if (ChangedWhileRead(before, file_.Stamp(), platform::StampOf(file_.Path()),
+                         outcome_.bytesRead)) {
       throw EFileChanged(file_.Path());
     }
     if (hash_ != nullptr) {
@@ -99,6 +125,7 @@ class Pipeline {
       outcome_.digest = DigestText(digest, static_cast<std::size_t>(hash_->HashSize() / 8));
     }
     outcome_.firstLine = firstLine_.Result();
+    outcome_.bytesAfterEndOfText = boundaries_.BytesAfterEndOfText();
     outcome_.looksUtf8 = request_.listing.wanted && utf8_.LooksUtf8();
     return std::move(outcome_);
   }

@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,9 @@ struct ScanRequest {
   JudgeMode mode = JudgeMode::PreScanAndRun;
   bool keepFirstLine = false; // keep the first line's fields (the identification header)
   ListingWanted listing;      // also the error listing's rows of every line
+  // With the listing: takes its rows, in file order, as they are found, so that they are
+  // not held in ScanOutcome::rows.
+  std::function<void(ListingRow&&)> rowSink;
 };
 
 struct ScanOutcome {
@@ -39,6 +44,9 @@ struct ScanOutcome {
   std::string digest;          // uppercase hexadecimal; empty without an algorithm
   FirstLine firstLine;
   std::uint64_t bytesRead = 0;
+  // Bytes after the file's first byte 26 (end of text): digested, never judged. nullopt
+  // when the file has no byte 26.
+  std::optional<std::uint64_t> bytesAfterEndOfText;
 };
 
 // What the scan tells, and asks, while it reads (on the calling thread).

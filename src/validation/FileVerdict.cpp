@@ -48,6 +48,9 @@ std::vector<ListingRow> WholeFileRows(const FileVerdict& verdict) {
     rows.push_back(WholeFileRow(Regra::Arquivo, texts::CountDiffers(tabela)));
   }
   if (verdict.looksUtf8) rows.push_back(WholeFileRow(Regra::Codificacao, texts::LooksUtf8()));
+  if (verdict.bytesAfterEndOfText.value_or(0) != 0) {
+    rows.push_back(WholeFileRow(Regra::Arquivo, TextoAposFim(tabela, *verdict.bytesAfterEndOfText)));
+  }
   return rows;
 }
 
@@ -128,6 +131,7 @@ FileVerdict JudgeFile(const FileJudgeInputs& inputs, const ScanOutcome& scan) {
   verdict.empty = scan.facts.count == 0;
   verdict.digest = scan.digest;
   verdict.looksUtf8 = scan.looksUtf8;
+  verdict.bytesAfterEndOfText = scan.bytesAfterEndOfText;
   if (inputs.type == rtI) {
     verdict.header = JudgeHeader(scan.firstLine, inputs.typedCase, inputs.typedBank);
   } else {

@@ -4,6 +4,7 @@
 // file is read from here, never judged again.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,7 @@ struct FileVerdict {
 
   std::string digest;  // uppercase hexadecimal; empty when the file could not be digested
   bool looksUtf8 = false;
+  std::optional<std::uint64_t> bytesAfterEndOfText;  // see ScanOutcome
 
   // The error listing's rows about the whole file, then those of its lines (as many as the
   // listing keeps), with their counts; filled only when the listing was asked for.

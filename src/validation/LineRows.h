@@ -4,6 +4,7 @@
 // not kept, so a block of bad lines costs no more memory than the cap allows.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "validation/ErrorListing.h"
@@ -15,21 +16,36 @@ struct LineRows {
   std::int64_t rowCount = 0;
   std::int64_t linesWithError = 0;
   std::int64_t cap = -1;         // rows kept at most; -1: all
+  std::int64_t kept = 0;         // rows kept so far
+  // When set, kept rows are handed on here, as they come, instead of held in `rows`.
+  std::function<void(ListingRow&&)> sink;
 
   void Add(ListingRow&& row) {
     ++rowCount;
-    if (cap < 0 || static_cast<std::int64_t>(rows.size()) < cap) rows.push_back(std::move(row));
+    Keep(std::move(row));
   }
 
   // Appends the rows of the lines that follow these, `linesBefore` of them.
   void Append(LineRows&& later, std::int64_t linesBefore) {
     for (ListingRow& row : later.rows) {
-      if (cap >= 0 && static_cast<std::int64_t>(rows.size()) >= cap) break;
+      if (Full()) break;
       row.linha += linesBefore;
-      rows.push_back(std::move(row));
+      Keep(std::move(row));
     }
     rowCount += later.rowCount;
     linesWithError += later.linesWithError;
+  }
+
+ private:
+  bool Full() const { return cap >= 0 && kept >= cap; }
+  void Keep(ListingRow&& row) {
+    if (Full()) return;
+    ++kept;
+    if (sink) {
+      sink(std::move(row));
+    } else {
+      rows.push_back(std::move(row));
+    }
   }
 };
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/Paths.h"
 #include "validation/Carga.h"
 #include "validation/StandardFiles.h"
 
@@ -14,18 +15,32 @@ ListingWanted Carga::ListingOfScan() const {
   return {true, *ListagemPedida == 0 ? -1 : *ListagemPedida};
 }
 
+// Begins the file's rows, and has the scan hand over the rows of its lines as it finds
+// them, with the log's texts: they are never all held at once (the verdict keeps their
+// counts only).
+void Carga::ListaDuranteVarredura(const std::string& path, RecordTypeIndex type, ScanRequest& request) {
+  request.listing = ListingOfScan();
+  if (!request.listing.wanted) return;
+  Listagem.BeginFile(platform::FileNameOf(path));
+  request.rowSink = [this, tabela = std::string(NomeTabela(type))](ListingRow&& row) {
+    if (row.regra != Regra::Campo) row.mensagem = MensagemDaLinha(row.regra, tabela, row.linha);
+    Listagem.AddLineRow(std::move(row));
+  };
+}
+
+// The file's own rows come before those of its lines, which its read has handed over
+// already (a missing file was never read: it is begun here).
 void Carga::ListaArquivo(const FileVerdict& verdict) {
   if (!ListagemPedida) return;
-  FileListing& file = Listagem.BeginFile(verdict.nameOnDisk);
+  if (!verdict.present) Listagem.BeginFile(verdict.nameOnDisk);
+  FileListing& file = Listagem.Current();
   file.ausente = !verdict.present;
   for (const ListingRow& row : verdict.wholeFileRows) Listagem.Add(row);
-  for (const ListingRow& row : verdict.lineRows.rows) {
-    if (Listagem.Room() == 0) break;
-    Listagem.Add(row);
-  }
+  for (const ListingRow& row : verdict.lineRows.rows) Listagem.AddLineRow(row);
   file.erros = verdict.Faults();
   file.linhas = verdict.lines;
   file.linhasComErro = verdict.LinesWithFaults();
+  Listagem.EndFile();
 }
 
 // A file the log did not reach (the identification file stopped the check) is still read
@@ -38,8 +53,8 @@ void Carga::ListaSemLog(const std::string& path, RecordTypeIndex type) {
   ScanRequest request;
   request.type = type;
   request.bank = edtNrBanco;
-  request.listing = ListingOfScan();
   request.keepFirstLine = type == rtI;
+  ListaDuranteVarredura(path, type, request);
   Julgado(JudgeFile(inputs, Varre(path, request)));
 }
 

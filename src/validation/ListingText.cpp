@@ -75,10 +75,10 @@ void AppendJsonMember(std::string& out, std::string_view key) {
   out += "\":";
 }
 
-void AppendJsonRow(std::string& out, const FileListing& file, const ListingRow& row) {
+void AppendJsonRow(std::string& out, std::string_view arquivo, const ListingRow& row) {
   out += '{';
   AppendJsonMember(out, "arquivo");
-  AppendJsonString(out, ValidUtf8(file.arquivo));
+  AppendJsonString(out, ValidUtf8(arquivo));
   AppendJsonMember(out, "linha");
   out += row.linha != 0 ? std::to_string(row.linha) : "null";
   AppendJsonMember(out, "regra");
@@ -95,7 +95,7 @@ void AppendJsonRow(std::string& out, const FileListing& file, const ListingRow& 
   out += "}\n";
 }
 
-void AppendJsonSummary(std::string& out, const FileListing& file) {
+void AppendJsonSummary(std::string& out, const FileListing& file, std::int64_t listed) {
   out += '{';
   AppendJsonMember(out, "arquivo");
   AppendJsonString(out, ValidUtf8(file.arquivo));
@@ -108,7 +108,7 @@ void AppendJsonSummary(std::string& out, const FileListing& file) {
   AppendJsonMember(out, "erros");
   out += std::to_string(file.erros);
   AppendJsonMember(out, "listados");
-  out += std::to_string(file.rows.size());
+  out += std::to_string(listed);
   out += "}\n";
 }
 
@@ -126,9 +126,9 @@ void AppendCsvField(std::string& out, std::string_view text) {
   out += '"';
 }
 
-void AppendCsvRow(std::string& out, const FileListing& file, const ListingRow& row) {
+void AppendCsvRow(std::string& out, std::string_view arquivo, const ListingRow& row) {
   const bool isField = row.regra == Regra::Campo;
-  AppendCsvField(out, ValidUtf8(file.arquivo));
+  AppendCsvField(out, ValidUtf8(arquivo));
   out += ';';
   if (row.linha != 0) out += std::to_string(row.linha);
   out += ';';
@@ -161,19 +161,38 @@ std::optional<ListingFormat> ListingFormatOf(std::string_view fileName) {
   return std::nullopt;
 }
 
+std::string ListingHeader(ListingFormat format) {
+  if (format == ListingFormat::JsonLines) return {};
+  return "\xEF\xBB\xBF" "arquivo;linha;regra;coluna;campo;mensagem;valor\r\n";
+}
+
+void AppendListingRow(ListingFormat format, std::string& out, std::string_view arquivo,
+                      const ListingRow& row) {
+  if (format == ListingFormat::Csv) {
+    AppendCsvRow(out, arquivo, row);
+  } else {
+    AppendJsonRow(out, arquivo, row);
+  }
+}
+
+void AppendListingSummary(ListingFormat format, std::string& out, const FileListing& file,
+                          std::int64_t listed) {
+  if (format == ListingFormat::JsonLines) AppendJsonSummary(out, file, listed);
+}
+
 std::string ListingAsJsonLines(const ErrorListing& listing) {
   std::string out;
   for (const FileListing& file : listing.Files()) {
-    for (const ListingRow& row : file.rows) AppendJsonRow(out, file, row);
-    AppendJsonSummary(out, file);
+    for (const ListingRow& row : file.rows) AppendJsonRow(out, file.arquivo, row);
+    AppendJsonSummary(out, file, static_cast<std::int64_t>(file.rows.size()));
   }
   return out;
 }
 
 std::string ListingAsCsv(const ErrorListing& listing) {
-  std::string out = "\xEF\xBB\xBF" "arquivo;linha;regra;coluna;campo;mensagem;valor\r\n";
+  std::string out = ListingHeader(ListingFormat::Csv);
   for (const FileListing& file : listing.Files()) {
-    for (const ListingRow& row : file.rows) AppendCsvRow(out, file, row);
+    for (const ListingRow& row : file.rows) AppendCsvRow(out, file.arquivo, row);
   }
   return out;
 }

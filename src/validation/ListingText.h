@@ -24,4 +24,13 @@ std::string ListingAsCsv(const ErrorListing& listing);
 
 std::string ListingAs(ListingFormat format, const ErrorListing& listing);
 
+// The pieces of a listing written as it grows: what comes before the rows (CSV: the
+// byte-order mark and the header line), one row, and a file's summary after its rows
+// (JSON Lines only) with `listed` rows listed.
+std::string ListingHeader(ListingFormat format);
+void AppendListingRow(ListingFormat format, std::string& out, std::string_view arquivo,
+                      const ListingRow& row);
+void AppendListingSummary(ListingFormat format, std::string& out, const FileListing& file,
+                          std::int64_t listed);
+
 }  // namespace validador

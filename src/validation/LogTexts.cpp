@@ -61,3 +61,14 @@ std::string CountDiffers(std::string_view tabela) {
 }
 
 }  // namespace validador::texts
+
+namespace validador {
+
+std::string TextoAposFim(std::string_view tabela, std::uint64_t bytes) {
+  const std::string count = std::to_string(bytes);
+  return "Arquivo: " + std::string(tabela) + ": " +
+         Utf8ToCp1252(bytes == 1 ? "1 byte depois do caractere de fim de texto (Ctrl-Z) não foi verificado"
+                                 : count + " bytes depois do caractere de fim de texto (Ctrl-Z) não foram verificados");
+}
+
+}  // namespace validador

@@ -1,6 +1,7 @@
 #pragma once
 // The fixed texts that checks write to the log or show, in Windows-1252.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,8 @@ std::string CountDiffers(std::string_view tabela);
 
 // Error listing.
 const std::string& LooksUtf8();  // "O arquivo parece estar codificado em UTF-8; o layout pede Windows-1252"
+// "Arquivo: E_extrato_bancario: 12 bytes depois do caractere de fim de texto (Ctrl-Z) não
+// foram verificados": text after a byte 26, told apart from the log and listed.
 
 // Commands.
 const std::string& CheckInterrupted();        // "Verificação interrompida pelo usuário"
@@ -53,3 +56,10 @@ const std::string& CannotReadFile();          // "Impossível ler o arquivo"
 const std::string& HashBoxPrompt();           // "Método hash...", the algorithm box before any choice
 
 }  // namespace validador::texts
+
+namespace validador {
+
+// The notice and listing row for `bytes` after a table's first byte 26 (Windows-1252).
+std::string TextoAposFim(std::string_view tabela, std::uint64_t bytes);
+
+}  // namespace validador

@@ -100,6 +100,7 @@ bool Carga::ProcessaArquivo(const std::string& path, RecordTypeIndex type) {
 
   const ElapsedTime elapsed;
   const ScanOutcome scan = ReadForItsCheck(path, type);
+  AvisaTextoAposFim(path, type, scan);
   FileVerdict verdict = JudgeFile(JudgeInputsFor(path, type), scan);
   if (type == rtI) ValidaIdentificacao(scan.firstLine, scan.digest);
   if (!verdict.header.Passed()) {
@@ -140,6 +141,12 @@ void Carga::Julgado(FileVerdict verdict) {
   Veredictos.push_back(std::move(verdict));
 }
 
+// Text after a byte 26 passes no check: the shell is told how much, apart from the log.
+void Carga::AvisaTextoAposFim(const std::string& path, RecordTypeIndex type, const ScanOutcome& scan) {
+  if (scan.bytesAfterEndOfText.value_or(0) == 0) return;
+  hooks_->TextAfterEndOfText(path, TextoAposFim(NomeTabela(type), *scan.bytesAfterEndOfText));
+}
+
 // A file that changed while it was read is reported in the log by its table name; the
 // error then ends the command, so that no digest of it is listed.
 ScanOutcome Carga::ReadForItsCheck(const std::string& path, RecordTypeIndex type) {
@@ -148,7 +155,7 @@ ScanOutcome Carga::ReadForItsCheck(const std::string& path, RecordTypeIndex type
   request.bank = edtNrBanco;
   request.algorithm = cbHashText;
   request.keepFirstLine = type == rtI;
-  request.listing = ListingOfScan();
+  ListaDuranteVarredura(path, type, request);
   hooks_->PreScanStarted();
   try {
     ScanOutcome scan = Varre(path, request);

@@ -12,7 +12,10 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return platform::JoinedPath(folder, name);
 }
 
-bool FileExists(const std::string& path) { return platform::IsRegularFile(path); }
+bool FileExists(const std::string& path) {
+  platform::RequireReachable(path);
+  return platform::IsRegularFile(path);
+}
 
 std::string UpperAscii(std::string_view text) {
   std::string upper(text);

@@ -28,7 +28,8 @@ StandardFileChoice FindStandardFile(std::string_view folder, RecordTypeIndex typ
 // FindStandardFile's path alone.
 std::string StandardFilePath(std::string_view folder, RecordTypeIndex type);
 
-// True when a regular file (or a link to one) exists at `path`.
+// True when a regular file (or a link to one) exists at `path`. A folder that cannot be
+// searched, or a path too long, is no missing file: EInOutError naming the folder.
 bool FileExists(const std::string& path);
 
 // ASCII upper case, byte for byte.

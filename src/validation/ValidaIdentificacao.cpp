@@ -52,8 +52,9 @@ bool Carga::ValidaIdentificacao(const std::string& path) {
   request.algorithm = cbHashText;
   request.mode = ListagemPedida ? JudgeMode::PreScanAndRun : JudgeMode::PreScan;
   request.keepFirstLine = true;
-  request.listing = ListingOfScan();
+  ListaDuranteVarredura(path, rtI, request);
   const ScanOutcome scan = Varre(path, request);
+  AvisaTextoAposFim(path, rtI, scan);
   FileJudgeInputs inputs = JudgeInputsFor(path, rtI);
   inputs.headerOnly = true;
   FileVerdict verdict = JudgeFile(inputs, scan);

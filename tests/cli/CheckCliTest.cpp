@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <regex>
 #include <string>
 #include <string_view>
@@ -192,6 +193,66 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"CaseOverlong",
                   {"check", ".", "--case", "\xC1\x81", "--bank", "001"},
                   "--case: o caractere \"\\xC1\\x81\" não existe no Windows-1252"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A manifest with more lines than the new one is not replaced without --force: exit 64
+// naming both counts, the old file left as it was. One with as many lines or fewer, or
+// none at all, is written as before.
+struct ShorterManifestCase {
+  const char* name;
+  bool singleFile;               // check-file of the statement file, else check of the folder
+  std::optional<std::string> oldManifest;
+  bool force;
+  int exitCode;
+  std::string refusal;           // the count part of the message; empty: the manifest is written
+  std::size_t newLines;          // lines of the manifest written
+};
+
+std::ostream& operator<<(std::ostream& out, const ShorterManifestCase& c) { return out << c.name; }
+
+std::string DigestLines(int count) {
+  std::string lines;
+  for (int i = 0; i < count; ++i) lines += std::string(32, static_cast<char>('A' + i)) + "\r\n";
+  return lines;
+}
+
+class ShorterManifest : public CheckCli, public ::testing::WithParamInterface<ShorterManifestCase> {};
+
+TEST_P(ShorterManifest, IsRefusedUnlessForced) {
+  const ShorterManifestCase& c = GetParam();
+  const std::string manifest = delivery.dir.File("HASHV.txt");
+  if (c.oldManifest) delivery.dir.Write("HASHV.txt", *c.oldManifest);
+  if (!c.singleFile) std::filesystem::remove(delivery.PathOf(validador::rtY));
+  std::vector<std::string> args =
+      c.singleFile ? std::vector<std::string>{"check-file", delivery.PathOf(validador::rtE), "--bank", delivery.bank}
+                   : CheckArgs();
+  args.push_back("--manifest");
+  if (c.force) args.push_back("--force");
+  const ProcessResult result = Cli(args);
+  EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+  if (!c.refusal.empty()) {
+    EXPECT_EQ(result.err, "validador-cli: " + manifest + c.refusal +
+                              "; use --force para substituí-lo\nUse 'validador-cli --help' para ver o uso.\n");
+    EXPECT_EQ(testsupport::ReadAll(manifest), *c.oldManifest);
+    return;
+  }
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(LinesOf(testsupport::ReadAll(manifest)).size(), c.newLines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ShorterManifest,
+    ::testing::Values(
+        ShorterManifestCase{"FileOverAFolderManifest", true, DigestLines(8), false, 64,
+                            " tem 8 linhas e o novo teria 1", 0},
+        ShorterManifestCase{"LastLineWithoutItsEnd", true, DigestLines(2).substr(0, 66), false, 64,
+                            " tem 2 linhas e o novo teria 1", 0},
+        ShorterManifestCase{"FolderWithAFileGone", false, DigestLines(8), false, 64,
+                            " tem 8 linhas e o novo teria 7", 0},
+        ShorterManifestCase{"Forced", true, DigestLines(8), true, 1, "", 1},
+        ShorterManifestCase{"AsManyLines", true, DigestLines(1), false, 1, "", 1},
+        ShorterManifestCase{"FewerLines", false, DigestLines(3), false, 1, "", 7},
+        ShorterManifestCase{"NoManifest", true, std::nullopt, false, 1, "", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckCliHelp, HelpExitsZero) {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "support/Delivery.h"
 #include "support/RunProcess.h"
@@ -103,6 +106,54 @@ TEST_F(ErrorsCli, NoListingWhenAnErrorEndsTheCommand) {
   const ProcessResult result = Cli(Plus(CheckArgs(), {"--errors", listing}));
   EXPECT_EQ(result.exitCode, 2);
   EXPECT_EQ(ReadAll(listing), "old");
+}
+
+// Text after a byte 26: a notice on stderr and a row in the listing, the log unchanged
+// in its lines and the exit status that of the text before it.
+TEST_F(ErrorsCli, TextAfterEndOfTextIsToldAndListed) {
+  delivery.WriteFile(validador::rtA, ReadAll(delivery.PathOf(validador::rtA)) + "\x1A" "lixo\r\n");
+  const ProcessResult plain = Cli(CheckArgs());
+  const ProcessResult listed = Cli(Plus(CheckArgs(), {"--errors", out.File("erros.csv")}));
+  const std::string notice =
+      "Arquivo: A_cadastro_agencia: 6 bytes depois do caractere de fim de texto (Ctrl-Z) não foram verificados";
+  for (const ProcessResult* result : {&plain, &listed}) {
+    EXPECT_EQ(result->exitCode, 1);  // the statement file's faults, as before
+    EXPECT_EQ(result->err, "validador-cli: aviso: " + notice + "\n");
+    EXPECT_EQ(result->out.find("Ctrl-Z"), std::string::npos);
+  }
+  EXPECT_NE(ReadAll(out.File("erros.csv")).find("A_CADASTRO_AGENCIAS.txt;;arquivo;;;" + notice + ";\r\n"),
+            std::string::npos)
+      << ReadAll(out.File("erros.csv"));
+}
+
+// Every row of a listing without a cap reaches the file, in the order of the lines, and
+// the work files it was gathered in are gone.
+TEST_F(ErrorsCli, EveryRowOfALongListingIsWritten) {
+  std::vector<std::string> lines;
+  auto bad = ValidRecord(rtE, "001", 1);
+  bad[10] = "x";
+  for (int i = 0; i < 20000; ++i) lines.push_back(Join(bad));
+  delivery.WriteLines(rtE, lines);
+  const ProcessResult result =
+      Cli(Plus(CheckArgs(), {"--errors", out.File("erros.jsonl"), "--max-errors", "0"}));
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  const std::string jsonl = ReadAll(out.File("erros.jsonl"));
+  std::size_t rows = 0;
+  std::int64_t lastLine = 0;
+  bool inOrder = true;
+  const std::string prefix = "{\"arquivo\":\"E_EXTRATO_BANCARIO.txt\",\"linha\":";
+  for (std::size_t at = jsonl.find(prefix); at != std::string::npos; at = jsonl.find(prefix, at + 1)) {
+    if (jsonl[at + prefix.size()] == 'n') continue;  // a row about the whole file, or the summary
+    const std::int64_t line = std::stoll(jsonl.substr(at + prefix.size(), 12));
+    inOrder = inOrder && line == lastLine + 1;
+    lastLine = line;
+    ++rows;
+  }
+  EXPECT_EQ(rows, 20000u);
+  EXPECT_TRUE(inOrder);
+  EXPECT_NE(jsonl.find("\"linhas\":20000,\"linhas_com_erro\":20000,\"erros\":20001,\"listados\":20001}"),
+            std::string::npos);
+  EXPECT_EQ(testsupport::NamesIn(out.Path()), std::vector<std::string>{"erros.jsonl"});
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // reason, the system's own text kept whole, control characters escaped.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -89,6 +91,8 @@ TEST_P(HashUnreadablePath, SaysWhyOnStderrOnly) {
   TempDir dir;
   std::filesystem::create_directory(dir.File("pasta"));
   dir.Write("arquivo", "x");
+  ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+  std::filesystem::create_symlink(dir.File("laco"), dir.File("laco"));
   const std::string path = dir.File(GetParam().file);
   const ProcessResult result = Cli({"hash", "--hash", "sha1", path});
   EXPECT_EQ(result.exitCode, 1);
@@ -100,7 +104,16 @@ INSTANTIATE_TEST_SUITE_P(
     Paths, HashUnreadablePath,
     ::testing::Values(HashPathCase{"Missing", "falta.txt", "File not found"},
                       HashPathCase{"UnderAFile", "arquivo/x.txt", "File not found"},
-                      HashPathCase{"Folder", "pasta", "File access denied"}),
+                      // Each bare number or bare refusal says what it means.
+                      HashPathCase{"Folder", "pasta", "File access denied (é uma pasta)"},
+                      HashPathCase{"Fifo", "fifo", "File access denied (não é um arquivo comum)"},
+                      HashPathCase{"LinkLoop", "laco", "I/O error 40 (links em ciclo)"},
+                      HashPathCase{"NameTooLong", "n-----------------------------------------------------"
+                                   "-----------------------------------------------------------"
+                                   "-----------------------------------------------------------"
+                                   "-----------------------------------------------------------"
+                                   "-----------------------------------------------------------",
+                                   "I/O error 36 (nome longo demais)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HashUnreadable, RelativePathIsNamedAsGiven) {
@@ -108,6 +121,80 @@ TEST(HashUnreadable, RelativePathIsNamedAsGiven) {
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.err, "validador-cli: nao-existe-aqui.txt: File not found.\n");
 }
+
+// ---- a folder the system cannot look into ----
+
+// A folder the user may not search, or a path longer than the system allows, is the
+// access or name error naming the folder (exit 2), never a "missing" line per file.
+struct UnreachableFolderCase {
+  const char* name;
+  bool singleFile;  // check-file of the statement file inside, else check of the folder
+  // Makes the folder from the delivery's (a new path, or the delivery's own made unsearchable).
+  std::string (*folderOf)(const Delivery& delivery);
+  bool unprivileged;  // run as a user other than the owner (the superuser searches anything)
+  std::string reason;
+};
+
+std::ostream& operator<<(std::ostream& out, const UnreachableFolderCase& c) { return out << c.name; }
+
+class UnreachableFolder : public ::testing::TestWithParam<UnreachableFolderCase> {
+ protected:
+  void TearDown() override { std::filesystem::permissions(delivery.dir.Path(), std::filesystem::perms::owner_all); }
+
+  // Runs the command line, as the unprivileged user "nobody" through setpriv when the
+  // tests run as the superuser.
+  ProcessResult Run(std::vector<std::string> args, bool unprivileged) {
+    if (!unprivileged || ::geteuid() != 0) return Cli(args);
+    args.insert(args.begin(), {"--reuid=65534", "--regid=65534", "--clear-groups", VALIDADOR_CLI_PATH});
+    return RunProcess("/usr/bin/setpriv", args);
+  }
+
+  Delivery delivery;
+};
+
+TEST_P(UnreachableFolder, IsTheErrorNamingTheFolder) {
+  const UnreachableFolderCase& c = GetParam();
+  if (c.unprivileged && ::geteuid() == 0 && !std::filesystem::exists("/usr/bin/setpriv")) {
+    GTEST_SKIP() << "running as the superuser, who searches any folder, and no setpriv to run as another user";
+  }
+  const std::string folder = c.folderOf(delivery);
+  std::vector<std::string> args;
+  if (c.singleFile) {
+    args = {"check-file", folder + "/E_EXTRATO_BANCARIO.txt", "--bank", delivery.bank};
+  } else {
+    args = {"check", folder, "--case", delivery.caso, "--bank", delivery.bank};
+  }
+  const ProcessResult result = Run(args, c.unprivileged);
+  EXPECT_EQ(result.exitCode, 2) << result.err;
+  EXPECT_EQ(result.err, "validador-cli: " + folder + ": " + c.reason + ".\n");
+  EXPECT_EQ(result.out.find("não existe"), std::string::npos) << result.out;
+}
+
+std::string NotSearchable(const Delivery& delivery) {
+  std::filesystem::permissions(delivery.dir.Path(), std::filesystem::perms(0644));
+  return delivery.dir.Path().string();
+}
+
+std::string NameTooLong(const Delivery& delivery) {
+  return delivery.dir.Path().string() + "/" + std::string(300, 'p');
+}
+
+std::string PathTooLong(const Delivery& delivery) {
+  std::string folder = delivery.dir.Path().string();
+  while (folder.size() < 5000) folder += "/pasta";
+  return folder;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, UnreachableFolder,
+    ::testing::Values(
+        UnreachableFolderCase{"NotSearchable", false, NotSearchable, true, "File access denied"},
+        UnreachableFolderCase{"NotSearchableCheckFile", true, NotSearchable, true, "File access denied"},
+        UnreachableFolderCase{"NameTooLong", false, NameTooLong, false, "I/O error 36 (nome longo demais)"},
+        UnreachableFolderCase{"PathTooLong", false, PathTooLong, false, "I/O error 36 (nome longo demais)"},
+        UnreachableFolderCase{"PathTooLongCheckFile", true, PathTooLong, false,
+                              "I/O error 36 (nome longo demais)"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- how an error that ends a command is shown ----
 

@@ -185,6 +185,68 @@ TEST(ReportTargetLink, ReplacesTheFileTheLinkPointsTo) {
   EXPECT_EQ(ReadAll(real).substr(0, 5), "%PDF-");
 }
 
+// --report and --errors naming one file, by any path: a wrong use, found before anything
+// is checked, and the file there stays as it was.
+struct SameOutputCase {
+  const char* name;
+  // Makes the --errors path for the report `report` in `other`.
+  std::function<std::string(const TempDir& other, const std::string& report)> errorsPath;
+};
+
+std::ostream& operator<<(std::ostream& out, const SameOutputCase& c) { return out << c.name; }
+
+class SameOutputFile : public ::testing::TestWithParam<SameOutputCase> {};
+
+TEST_P(SameOutputFile, IsAWrongUse) {
+  Delivery delivery;
+  TempDir other;
+  const std::string report = other.Write("saida.csv", "old");
+  const std::string errors = GetParam().errorsPath(other, report);
+  const bool reportThere = fs::exists(report);
+  const ProcessResult result = RunProcess(
+      VALIDADOR_CLI_PATH, {"check", delivery.dir.Path().string(), "--case", delivery.caso,
+                           "--bank", delivery.bank, "--report", report, "--errors", errors});
+  EXPECT_EQ(result.exitCode, 64);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find("validador-cli: --report e --errors não podem ser o mesmo arquivo: " +
+                            errors + "\n"),
+            std::string::npos)
+      << result.err;
+  if (reportThere) {
+    EXPECT_EQ(ReadAll(report), "old");
+  } else {
+    EXPECT_FALSE(fs::exists(report));
+  }
+  EXPECT_FALSE(fs::exists(delivery.dir.File("HASHV.txt")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, SameOutputFile,
+    ::testing::Values(
+        SameOutputCase{"SamePath", [](const TempDir&, const std::string& r) { return r; }},
+        SameOutputCase{"NotNormalised",
+                       [](const TempDir& o, const std::string&) {
+                         fs::create_directory(o.File("sub"));
+                         return o.Path().string() + "/sub/..//./saida.csv";
+                       }},
+        SameOutputCase{"RelativePath",
+                       [](const TempDir&, const std::string& r) { return fs::relative(r).string(); }},
+        SameOutputCase{"Link",
+                       [](const TempDir& o, const std::string& r) {
+                         fs::create_symlink(r, o.File("link.csv"));
+                         return o.File("link.csv");
+                       }},
+        SameOutputCase{"HardLink",
+                       [](const TempDir& o, const std::string& r) {
+                         fs::create_hard_link(r, o.File("outro.csv"));
+                         return o.File("outro.csv");
+                       }},
+        SameOutputCase{"NotThereYet", [](const TempDir& o, const std::string&) {
+                         fs::remove(o.File("saida.csv"));
+                         return o.File("saida.csv");
+                       }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 #endif
 
 }  // namespace

@@ -41,9 +41,12 @@ class VerifyCli : public ::testing::Test {
   std::string Manifest() const { return delivery.dir.File("HASHV.txt"); }
 
   // Checks the delivery and writes its manifest; a missing file makes the check end in 1.
-  void Check(const std::string& algorithm, int exitCode = 0) {
-    const ProcessResult result = Cli({"check", Folder(), "--case", delivery.caso, "--bank", delivery.bank,
-                                      "--hash", algorithm, "--manifest"});
+  // `force`: also over a manifest with more lines.
+  void Check(const std::string& algorithm, int exitCode = 0, bool force = false) {
+    std::vector<std::string> args = {"check", Folder(), "--case", delivery.caso, "--bank", delivery.bank,
+                                     "--hash", algorithm, "--manifest"};
+    if (force) args.push_back("--force");
+    const ProcessResult result = Cli(args);
     ASSERT_EQ(result.exitCode, exitCode) << result.err;
   }
 
@@ -94,7 +97,7 @@ TEST_F(VerifyCli, AFileRemovedLeavesALineWithNoFile) {
 TEST_F(VerifyCli, AFileWithNoLineAndALineTooMany) {
   Check("md5");
   delivery.Remove(rtC);
-  Check("md5", 1);  // a manifest of seven files
+  Check("md5", 1, /*force=*/true);  // a manifest of seven files over the one of eight
   delivery.WriteLines(rtC, {"C\t001\t0001\t1\t1\t01012000\t"});
   const ProcessResult added = Cli({"verify", Folder()});
   EXPECT_EQ(added.exitCode, 1);

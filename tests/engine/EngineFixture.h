@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "layout/Cp1252.h"
+#include "platform/Paths.h"
 #include "support/Delivery.h"
 #include "validation/Carga.h"
 
@@ -36,6 +37,9 @@ class RecordingHooks : public CargaHooks {
   void FileFinished() override { events.push_back("FileFinished"); }
   void PreScanStarted() override { events.push_back("PreScanStarted"); }
   void PreScanFinished() override { events.push_back("PreScanFinished"); }
+  void TextAfterEndOfText(const std::string& path, const std::string& notice) override {
+    textAfterEnd.push_back(platform::FileNameOf(path) + ": " + Cp1252ToUtf8(notice));
+  }
 
   const Carga* carga = nullptr;
   std::vector<LogLine> added;
@@ -47,6 +51,7 @@ class RecordingHooks : public CargaHooks {
   std::vector<std::string> dialogFolders;
   std::vector<std::string> cannotRead;
   std::vector<std::string> events;  // the check's progress hooks, in order
+  std::vector<std::string> textAfterEnd;  // "FILE NAME: notice"
 };
 
 // The log as "E|text", "N|text" or "-|text" in UTF-8, the elapsed time masked.

@@ -1,9 +1,15 @@
 // The error listing of a check: the rows about whole files beside those of the lines, every
 // file even where the log stops, the cap, and a log that is the same with or without it.
 
+#include <algorithm>
+#include <optional>
+
 #include "engine/EngineFixture.h"
 #include "layout/Cp1252.h"
 #include "support/TempDir.h"
+#include "validation/FileScan.h"
+#include "validation/ListingSpool.h"
+#include "validation/ListingText.h"
 
 namespace validador {
 namespace {
@@ -222,6 +228,129 @@ TEST_F(ListagemTest, ASingleFileHasItsCountUnverified) {
   EXPECT_EQ(RowsOf("A_CADASTRO_AGENCIAS.txt"),
             (std::vector<std::string>{
                 "0 arquivo 0 O arquivo: A_cadastro_agencia não teve o nº de linhas verificado"}));
+}
+
+// Rows sent to disk as they are found give the same listing, byte for byte, as rows held
+// in memory: the same order (each file's own rows before its lines'), the same cap.
+struct SpoolCase {
+  ListingFormat format;
+  std::int64_t maxErrors;
+};
+
+class SpooledListing : public ListagemTest, public ::testing::WithParamInterface<SpoolCase> {
+ protected:
+  std::string Listing(bool onDisk) {
+    carga.ListagemPedida = GetParam().maxErrors;
+    if (onDisk) carga.ListagemEmDisco = Carga::ListingOnDisk{GetParam().format, spoolDir.Path().string()};
+    carga.AbreArquivos();
+    if (!onDisk) return ListingAs(GetParam().format, carga.Listagem);
+    EXPECT_NE(carga.Listagem.Spool(), nullptr);
+    std::string text;
+    carga.Listagem.Spool()->Produce([&text](std::string_view piece) { text.append(piece); });
+    return text;
+  }
+
+  testsupport::TempDir spoolDir;
+};
+
+TEST_P(SpooledListing, IsTheListingHeldInMemory) {
+  // Bad lines in several files, a whole-file row (the count) before them, a missing file.
+  std::vector<std::string> lines;
+  for (int i = 0; i < 40; ++i) {
+    testsupport::Fields record = ValidRecord(rtE, "001", i);
+    if (i % 3 == 0) record[0] = "002";           // bank number
+    if (i % 3 == 1) record.pop_back();           // field count
+    if (i % 3 == 2) record[7] = "31042024";      // a field
+    lines.push_back(Join(record));
+  }
+  delivery.WriteFile(rtE, testsupport::CrLfLines(lines));
+  delivery.WriteFile(rtT, testsupport::ReadAll(delivery.PathOf(rtT)) + "x\r\n");
+  delivery.Remove(rtY);
+  const std::string inMemory = Listing(false);
+  const std::string onDisk = Listing(true);
+  EXPECT_EQ(onDisk, inMemory);
+  // Every file with a fault has a row, whatever the cap: E, T, Y, and CSV's header or
+  // JSON Lines' summaries.
+  EXPECT_GE(std::count(inMemory.begin(), inMemory.end(), '\n'), 4);
+  EXPECT_TRUE(testsupport::NamesIn(spoolDir.Path()).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Caps, SpooledListing,
+    ::testing::Values(SpoolCase{ListingFormat::Csv, 0}, SpoolCase{ListingFormat::JsonLines, 0},
+                      SpoolCase{ListingFormat::Csv, 1}, SpoolCase{ListingFormat::JsonLines, 2},
+                      SpoolCase{ListingFormat::JsonLines, 15}, SpoolCase{ListingFormat::Csv, 1000}),
+    [](const auto& info) {
+      return std::string(info.param.format == ListingFormat::Csv ? "Csv" : "JsonLines") + "Cap" +
+             std::to_string(info.param.maxErrors);
+    });
+
+// Text after the first byte 26 (end of text) of a table is never judged, though its digest
+// covers it: the shell is told how many bytes, the listing has the same row about the
+// whole file, and the log is the one of the text before it. A byte 26 that ends the file
+// leaves nothing unchecked.
+struct EndOfTextCase {
+  const char* name;
+  std::string tail;                      // appended to the valid statement file
+  std::optional<std::uint64_t> unchecked;  // bytes the notice names; none: no notice
+  std::size_t blockSize;                 // bytes per block read
+};
+
+class EndOfText : public ListagemTest, public ::testing::WithParamInterface<EndOfTextCase> {
+ protected:
+  void TearDown() override { SetScanTuning(ScanTuning{}); }
+};
+
+TEST_P(EndOfText, TellsTheBytesNotChecked) {
+  const EndOfTextCase& c = GetParam();
+  ScanTuning tuning;
+  tuning.blockSize = c.blockSize;
+  SetScanTuning(tuning);
+  const std::string text = testsupport::ReadAll(delivery.PathOf(rtE));
+  delivery.WriteFile(rtE, text + c.tail);
+  carga.AbreArquivos();
+
+  const std::string notice =
+      !c.unchecked ? ""
+      : *c.unchecked == 1
+          ? "Arquivo: E_extrato_bancario: 1 byte depois do caractere de fim de texto (Ctrl-Z) não foi verificado"
+          : "Arquivo: E_extrato_bancario: " + std::to_string(*c.unchecked) +
+                " bytes depois do caractere de fim de texto (Ctrl-Z) não foram verificados";
+  EXPECT_EQ(hooks.textAfterEnd,
+            c.unchecked ? std::vector<std::string>{"E_EXTRATO_BANCARIO.txt: " + notice}
+                        : std::vector<std::string>{});
+  EXPECT_EQ(RowsOf("E_EXTRATO_BANCARIO.txt"),
+            c.unchecked ? std::vector<std::string>{"0 arquivo 0 " + notice} : std::vector<std::string>{});
+  // The log is that of the text before the byte 26: the file passes, whatever follows.
+  const std::vector<std::string> log = LogOf(carga);
+  EXPECT_NE(std::find(log.begin(), log.end(),
+                      "N|Carga efetuada com sucesso: E_extrato_bancario.\tOk - hh:nn:ss, N.º de Registros: 3"),
+            log.end())
+      << testing::PrintToString(log);
+  EXPECT_FALSE(carga.Log.HasErrorLine());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tails, EndOfText,
+    ::testing::Values(
+        EndOfTextCase{"NoByte26", "", std::nullopt, 1 << 20},
+        EndOfTextCase{"Byte26EndsTheFile", "\x1A", std::nullopt, 1 << 20},
+        EndOfTextCase{"OneByteAfterIt", "\x1A\n", 1, 1 << 20},
+        EndOfTextCase{"LinesAfterIt", "\x1A" "x\ty\r\nlixo\r\n", 11, 1 << 20},
+        EndOfTextCase{"ALaterByte26IsCounted", "\x1A" "ab\x1A" "cd", 5, 1 << 20},
+        // Blocks of 16 bytes: the byte 26 in one block, the bytes after it in many.
+        EndOfTextCase{"TailOverManyBlocks", "\x1A" + std::string(100, 'z'), 100, 16}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Without the listing the shell is still told.
+TEST_F(ListagemTest, TextAfterEndOfTextIsToldWithoutTheListing) {
+  carga.ListagemPedida.reset();
+  delivery.WriteFile(rtY, testsupport::ReadAll(delivery.PathOf(rtY)) + "\x1A" "abc");
+  carga.AbreArquivos();
+  EXPECT_EQ(hooks.textAfterEnd,
+            std::vector<std::string>{"Y_OBSERVACOES.txt: Arquivo: Y_observacoes: 3 bytes depois do "
+                                     "caractere de fim de texto (Ctrl-Z) não foram verificados"});
+  EXPECT_TRUE(carga.Listagem.Files().empty());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <optional>
 #include <string>
 
@@ -105,8 +106,38 @@ TEST(ErrorMessages, InOutErrorTextsByCode) {
   EXPECT_STREQ(EInOutError::FromErrno(ENOENT).what(), "File not found");
   EXPECT_STREQ(EInOutError::FromErrno(EACCES).what(), "File access denied");
   EXPECT_STREQ(EInOutError::FromErrno(ENOSPC).what(), "Disk full");
-  EXPECT_STREQ(EInOutError::FromErrno(EISDIR).what(), "I/O error 21");
   EXPECT_EQ(EInOutError::FromErrno(EISDIR).ErrorCode(), EISDIR);
+}
+
+// A bare number gets what it means in Portuguese after the system's own text; a number
+// with no known meaning stays bare.
+struct ErrnoReasonCase {
+  int code;
+  std::string reason;  // Windows-1252, empty: the bare number
+};
+
+class ErrnoReasons : public ::testing::TestWithParam<ErrnoReasonCase> {};
+
+TEST_P(ErrnoReasons, FollowTheNumber) {
+  const EInOutError error = EInOutError::FromErrno(GetParam().code, "/x");
+  EXPECT_EQ(error.Message(), "I/O error " + std::to_string(GetParam().code) + GetParam().reason);
+  EXPECT_EQ(error.ErrorCode(), GetParam().code);
+  EXPECT_EQ(error.Path(), "/x");
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, ErrnoReasons,
+                         ::testing::Values(ErrnoReasonCase{EISDIR, " (\xE9 uma pasta)"},
+                                           ErrnoReasonCase{ENAMETOOLONG, " (nome longo demais)"},
+#ifdef ELOOP
+                                           ErrnoReasonCase{ELOOP, " (links em ciclo)"},
+#endif
+                                           ErrnoReasonCase{EFBIG, ""}, ErrnoReasonCase{EIO, ""}));
+
+TEST(ErrorMessages, NotARegularFileSaysWhatIsThere) {
+  EXPECT_EQ(EInOutError::NotARegularFile(13, true, "p").Message(), "File access denied (\xE9 uma pasta)");
+  EXPECT_EQ(EInOutError::NotARegularFile(13, false, "p").Message(),
+            "File access denied (n\xE3o \xE9 um arquivo comum)");
+  EXPECT_EQ(EInOutError::NotARegularFile(13, false, "p").ErrorCode(), 13);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ INSTANTIATE_TEST_SUITE_P(
     PosixKinds, InputFileRefuses,
     ::testing::Values(
         NotAFileCase{"Fifo", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
-                     "File access denied"},
+                     "File access denied (n\xE3o \xE9 um arquivo comum)"},
         NotAFileCase{"DanglingLink",
                      [](const std::string& p) { std::filesystem::create_symlink(p + ".gone", p); },
                      "File not found"}),

@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         NotAFileCase{"Missing", [](const std::string&) {}, "File not found"},
         NotAFileCase{"Folder",
                      [](const std::string& p) { std::filesystem::create_directory(PathOfUtf8(p)); },
-                     "File access denied"}),
+                     "File access denied (\xE9 uma pasta)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InputFile, TheStampChangesWhenTheFileDoes) {

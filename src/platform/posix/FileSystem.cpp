@@ -3,7 +3,11 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
+
+#include "layout/Errors.h"
+#include "platform/Paths.h"
 
 #include "platform/posix/StatStamp.h"
 
@@ -12,6 +16,13 @@ namespace validador::platform {
 bool IsRegularFile(const std::string& path) {
   struct stat status {};
   return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+void RequireReachable(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0) return;
+  const int error = errno;
+  if (error == EACCES || error == ENAMETOOLONG) throw EInOutError::FromErrno(error, FolderOf(path));
 }
 
 bool IsDirectory(const std::string& path) {

@@ -23,10 +23,14 @@ int OpenRegularFile(const std::string& path) {
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) throw EInOutError::FromErrno(errno, path);
   struct stat status {};
-  const int error = ::fstat(fd, &status) != 0 ? errno : S_ISREG(status.st_mode) ? 0 : EACCES;
-  if (error != 0) {
+  if (::fstat(fd, &status) != 0) {
+    const int error = errno;
     ::close(fd);
     throw EInOutError::FromErrno(error, path);
+  }
+  if (!S_ISREG(status.st_mode)) {
+    ::close(fd);
+    throw EInOutError::NotARegularFile(EACCES, S_ISDIR(status.st_mode), path);
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);

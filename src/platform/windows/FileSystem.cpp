@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "platform/Paths.h"
 #include "platform/windows/FileHandle.h"
 #include "platform/windows/WideText.h"
+#include "platform/windows/WindowsErrors.h"
 
 namespace validador::platform {
 namespace {
@@ -31,6 +33,14 @@ std::wstring EverythingIn(const std::string& folder) {
 bool IsRegularFile(const std::string& path) {
   const UniqueHandle file = OpenForQuestions(path);
   return file.Valid() && IsRegularFileHandle(file.Get());
+}
+
+void RequireReachable(const std::string& path) {
+  if (::GetFileAttributesW(WideOf(path).c_str()) != INVALID_FILE_ATTRIBUTES) return;
+  const DWORD error = ::GetLastError();
+  if (error == ERROR_ACCESS_DENIED || error == ERROR_FILENAME_EXCED_RANGE) {
+    throw IoErrorOf(error, FolderOf(path));
+  }
 }
 
 bool IsDirectory(const std::string& path) {

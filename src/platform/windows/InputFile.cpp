@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "layout/Errors.h"
+#include "platform/FileSystem.h"
 #include "platform/windows/FileHandle.h"
 #include "platform/windows/WideText.h"
 #include "platform/windows/WindowsErrors.h"
@@ -24,8 +26,17 @@ std::intptr_t OpenRegularFile(const std::string& path) {
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
                                   nullptr));
-  if (!file.Valid()) throw LastIoError(path);
-  if (!IsRegularFileHandle(file.Get())) throw IoErrorOf(ERROR_ACCESS_DENIED, path);
+  if (!file.Valid()) {
+    const DWORD error = ::GetLastError();
+    // A folder cannot be opened this way at all: the system says only "access denied".
+    if (error == ERROR_ACCESS_DENIED && IsDirectory(path)) {
+      throw EInOutError::NotARegularFile(static_cast<int>(error), true, path);
+    }
+    throw IoErrorOf(error, path);
+  }
+  if (!IsRegularFileHandle(file.Get())) {
+    throw EInOutError::NotARegularFile(ERROR_ACCESS_DENIED, false, path);
+  }
   return reinterpret_cast<std::intptr_t>(file.Release());
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <vector>
 
 #include "platform/Paths.h"
 #include "platform/windows/FileHandle.h"
@@ -31,12 +32,38 @@ constexpr DWORD kRenamePauseMilliseconds = 20;
 std::mutex hookMutex;
 std::function<void()> afterWriteHook;
 
-// A name for the temporary file beside the target, unlikely to be taken.
+// The temporary files that exist now, removed when the console ends the process (Ctrl+C,
+// Ctrl+Break, the console window closed, log-off, shut-down). The console's handler runs
+// on a thread of its own, so a mutex is enough.
+std::mutex pendingMutex;
+std::vector<std::wstring> pendingFiles;
+
+BOOL WINAPI RemoveTemporaryFilesOnConsoleEnd(DWORD) {
+  const std::lock_guard<std::mutex> lock(pendingMutex);
+  for (const std::wstring& file : pendingFiles) ::DeleteFileW(file.c_str());
+  pendingFiles.clear();
+  return FALSE;  // the next handler (the system's) ends the process
+}
+
+void HoldPending(const std::wstring& file) {
+  static std::once_flag once;
+  std::call_once(once, [] { ::SetConsoleCtrlHandler(RemoveTemporaryFilesOnConsoleEnd, TRUE); });
+  const std::lock_guard<std::mutex> lock(pendingMutex);
+  pendingFiles.push_back(file);
+}
+
+void UnholdPending(const std::wstring& file) {
+  const std::lock_guard<std::mutex> lock(pendingMutex);
+  std::erase(pendingFiles, file);
+}
+
+// A name for the temporary file beside the target, unlikely to be taken. It does not
+// repeat the target's name, so a target whose name is as long as the system allows
+// still gets one.
 std::string TemporaryPath(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return JoinedPath(FolderOf(path), "." + FileNameOf(path) + "." +
-                                        std::to_string(::GetCurrentProcessId()) + "." +
-                                        std::to_string(counter.fetch_add(1)) + ".tmp");
+  return JoinedPath(FolderOf(path), ".validador." + std::to_string(::GetCurrentProcessId()) +
+                                        "." + std::to_string(counter.fetch_add(1)) + ".tmp");
 }
 
 void WriteAll(HANDLE file, std::string_view bytes) {
@@ -53,16 +80,21 @@ void WriteAll(HANDLE file, std::string_view bytes) {
 class TemporaryFile {
  public:
   explicit TemporaryFile(const std::string& path)
-      : widePath_(WideOf(path)),
+      : widePath_(HeldPath(path)),
         file_(::CreateFileW(widePath_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr)) {
-    if (!file_.Valid()) throw SystemFailure{::GetLastError()};
+    if (!file_.Valid()) {
+      const DWORD error = ::GetLastError();
+      UnholdPending(widePath_);
+      throw SystemFailure{error};
+    }
   }
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
   ~TemporaryFile() {
     file_.Close();
     if (!renamed_) ::DeleteFileW(widePath_.c_str());
+    UnholdPending(widePath_);
   }
 
   HANDLE Handle() const { return file_.Get(); }
@@ -89,6 +121,12 @@ class TemporaryFile {
   }
 
  private:
+  static std::wstring HeldPath(const std::string& path) {
+    std::wstring wide = WideOf(path);
+    HoldPending(wide);
+    return wide;
+  }
+
   std::wstring widePath_;
   UniqueHandle file_;
   bool renamed_ = false;
@@ -106,9 +144,13 @@ void RunAfterWriteHook() {
 }  // namespace
 
 void ReplaceFileContents(const std::string& path, std::string_view bytes) {
+  ReplaceFileWith(path, [bytes](const std::function<void(std::string_view)>& write) { write(bytes); });
+}
+
+void ReplaceFileWith(const std::string& path, const ByteProducer& produce) {
   try {
     TemporaryFile temporary(TemporaryPath(path));
-    WriteAll(temporary.Handle(), bytes);
+    produce([&temporary](std::string_view bytes) { WriteAll(temporary.Handle(), bytes); });
     if (!::FlushFileBuffers(temporary.Handle())) throw SystemFailure{::GetLastError()};
     RunAfterWriteHook();
     temporary.Close();
@@ -122,5 +164,7 @@ void SetAfterWriteHookForTests(std::function<void()> hook) {
   const std::lock_guard<std::mutex> lock(hookMutex);
   afterWriteHook = std::move(hook);
 }
+
+void SetUnnamedTemporaryFilesForTests(bool) {}
 
 }  // namespace validador::platform

@@ -15,6 +15,12 @@ std::string TextOfWindowsCode(unsigned long code) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
       return "Disk full";
+    case ERROR_FILENAME_EXCED_RANGE:
+      return "I/O error " + std::to_string(code) + " (nome longo demais)";
+    case ERROR_CANT_RESOLVE_FILENAME:
+      return "I/O error " + std::to_string(code) + " (links em ciclo)";
+    case ERROR_DIRECTORY:
+      return "I/O error " + std::to_string(code) + " (n\xE3o \xE9 uma pasta)";
     default:
       return "I/O error " + std::to_string(code);
   }
