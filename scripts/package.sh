@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the packages in one command:
-#   - a Debian package of the desktop program and the command line (CPack): the programs,
-#     the desktop entry and icon, the manual page of validador-cli made from its help;
+#   - a Debian package of the desktop program and the command line (CPack): the programs
+#     (stripped), the desktop entry and icon, the compressed manual pages (validador-cli's
+#     made from its help), the copyright file and the changelog;
 #   - a zip of validador-cli.exe (cross-built with MinGW-w64, no DLLs needed) with a short
 #     LEIAME.txt.
 # Both go to out/. Usage: scripts/package.sh [BUILD_DIR] [WINDOWS_BUILD_DIR]
@@ -18,7 +19,8 @@ mkdir -p "$out"
 
 # The Debian package, from the normal build (re-configured so that help2man is found).
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)" --target validador validador-cli validador-cli-man
+cmake --build "$build_dir" --parallel "$(nproc)" --target validador validador-cli validador-cli-man \
+  validador-man validador-package-docs
 (cd "$build_dir" && cpack -G DEB -B "$out" >/dev/null)
 rm -rf "$out/_CPack_Packages"
 deb=$(ls -t "$out"/validador_*.deb | head -n 1)

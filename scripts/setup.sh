@@ -4,7 +4,8 @@
 # Usage: scripts/setup.sh [--cross-aarch64] [--windows]
 #   --cross-aarch64  also the 64-bit ARM cross compiler and qemu-user (scripts/test-portable.sh)
 #   --windows        also MinGW-w64 and Wine (scripts/test-windows.sh)
-#   --package        also what scripts/package.sh needs (dpkg-dev, help2man, zip)
+#   --package        also what scripts/package.sh and test-package.sh need (dpkg-dev,
+#                    help2man, zip, lintian, man-db)
 set -euo pipefail
 
 packages=(
@@ -15,12 +16,13 @@ packages=(
   poppler-utils openssl time
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool
+  libxlsxwriter-dev python3 unzip
 )
 for option in "$@"; do
   case $option in
     --cross-aarch64) packages+=(g++-aarch64-linux-gnu qemu-user) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64) ;;
-    --package) packages+=(dpkg-dev help2man zip) ;;
+    --package) packages+=(dpkg-dev help2man zip lintian man-db) ;;
     *) echo "setup: unknown option $option" >&2; exit 64 ;;
   esac
 done

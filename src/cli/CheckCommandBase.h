@@ -18,9 +18,13 @@ inline constexpr OptionSpec kManifestOption{"--manifest", "", "grava HASHV.txt n
 inline constexpr OptionSpec kReportOption{"--report", "SAIDA",
                                           "grava HASHV.txt e o relatório de resultado em PDF"};
 inline constexpr OptionSpec kErrorsOption{
-    "--errors", "ARQUIVO", "grava a lista de todos os erros (.csv ou .jsonl) ao final"};
+    "--errors", "ARQUIVO", "grava a lista de todos os erros (.csv, .jsonl ou .xlsx)"};
 inline constexpr OptionSpec kMaxErrorsOption{
     "--max-errors", "N", "erros listados por arquivo (padrão 1000; 0: todos)"};
+
+// A usage error naming `folder` unless it is a folder: "a PASTA não existe: X" or
+// "a PASTA não é uma pasta: X" (`what` is "a PASTA").
+void RefuseMissingFolder(const std::string& folder, std::string_view what);
 
 class CheckCommandBase : public Command {
  protected:

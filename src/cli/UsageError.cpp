@@ -8,7 +8,7 @@ namespace validador::cli {
 
 int ReportUsageError(std::string_view message) {
   std::cerr << "validador-cli: " << message << "\n"
-            << "Use 'validador-cli --help' para ver o uso.\n";
+            << "validador-cli: use 'validador-cli --help' para ver o uso.\n";
   return kExitUsage;
 }
 

@@ -13,7 +13,8 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Prints "validador-cli: <message>" and a hint to stderr; returns kExitUsage.
+// Prints "validador-cli: <message>" and the hint "validador-cli: use 'validador-cli --help'
+// para ver o uso." to stderr; returns kExitUsage.
 int ReportUsageError(std::string_view message);
 
 }  // namespace validador::cli

@@ -64,7 +64,7 @@ void Carga::ListaArquivo(const std::string& path, RecordTypeIndex type, const Sc
     if (declared.empty()) {
       Listagem.Add(WholeFileRow(Regra::Arquivo, texts::CountNotVerifiedBefore() + tabela +
                                                     texts::CountNotVerifiedAfter()));
-    } else if (StrToInt(declared) != scan.facts.count) {
+    } else if (StrToInt64(declared) != scan.facts.count) {
       Listagem.Add(WholeFileRow(Regra::Arquivo, "Arquivo: " + tabela + texts::CountDiffersMiddle() +
                                                     texts::CountDiffersEnd()));
     }

@@ -377,6 +377,12 @@ void TestListagem::formatOfTheChosenName_data() {
   QTest::newRow(".jsonl com o filtro CSV") << "/p/e.JSONL" << csv << "/p/e.JSONL" << ListingFormat::JsonLines;
   QTest::newRow("outro final") << "/p/e.txt" << csv << "/p/e.txt.csv" << ListingFormat::Csv;
   QTest::newRow("CSV em maiúsculas") << "/p/E.CSV" << csv << "/p/E.CSV" << ListingFormat::Csv;
+  const QString xlsx = QStringLiteral("Planilha do Excel (*.xlsx)");
+  QTest::newRow("sem final, filtro planilha") << "/p/Erros" << xlsx << "/p/Erros.xlsx" << ListingFormat::Workbook;
+  QTest::newRow("nome sugerido, filtro planilha") << "/p/Erros-1.csv" << xlsx << "/p/Erros-1.xlsx"
+                                                  << ListingFormat::Workbook;
+  QTest::newRow(".xlsx com o filtro CSV") << "/p/e.XLSX" << csv << "/p/e.XLSX" << ListingFormat::Workbook;
+  QTest::newRow(".jsonl com o filtro planilha") << "/p/e.jsonl" << xlsx << "/p/e.jsonl" << ListingFormat::JsonLines;
 }
 
 void TestListagem::formatOfTheChosenName() {
