@@ -15,8 +15,15 @@ inline constexpr OptionSpec kFolderOption{"--folder", "PASTA",
 inline constexpr OptionSpec kStyledOption{"--styled", "",
                                           "prefixa cada linha do log com seu estilo: E, N ou -"};
 inline constexpr OptionSpec kManifestOption{"--manifest", "", "grava HASHV.txt na pasta ao final"};
+// A build without the report takes --report only to refuse it, and does not list it.
+#ifdef VALIDADOR_HAS_REPORT
+inline constexpr bool kReportListed = true;
+#else
+inline constexpr bool kReportListed = false;
+#endif
 inline constexpr OptionSpec kReportOption{"--report", "SAIDA",
-                                          "grava HASHV.txt e o relatório de resultado em PDF"};
+                                          "grava HASHV.txt e o relatório de resultado em PDF",
+                                          kReportListed};
 inline constexpr OptionSpec kErrorsOption{
     "--errors", "ARQUIVO", "grava a lista de todos os erros (.csv, .jsonl ou .xlsx)"};
 inline constexpr OptionSpec kMaxErrorsOption{

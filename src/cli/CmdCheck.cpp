@@ -9,22 +9,19 @@
 namespace validador::cli {
 namespace {
 
-// A build without the report does not offer --report.
+// A build without the report does not list --report (it takes it only to refuse it).
 #ifdef VALIDADOR_HAS_REPORT
 constexpr std::array<std::string_view, 8> kSynopsis = {
     "PASTA",      "--case TEXTO", "--bank TEXTO",        "[--hash NOME]",
     "[--styled]", "[--manifest]", "[--report SAIDA.pdf]", "[--errors ARQUIVO [--max-errors N]]"};
-
-constexpr std::array<OptionSpec, 8> kOptions = {kCaseOption,   kBankOption,     kHashOption,
-                                                kStyledOption, kManifestOption, kReportOption, kErrorsOption, kMaxErrorsOption};
 #else
 constexpr std::array<std::string_view, 7> kSynopsis = {
     "PASTA",      "--case TEXTO", "--bank TEXTO", "[--hash NOME]",
     "[--styled]", "[--manifest]", "[--errors ARQUIVO [--max-errors N]]"};
-
-constexpr std::array<OptionSpec, 7> kOptions = {kCaseOption,   kBankOption,     kHashOption,
-                                                kStyledOption, kManifestOption, kErrorsOption, kMaxErrorsOption};
 #endif
+
+constexpr std::array<OptionSpec, 8> kOptions = {kCaseOption,   kBankOption,     kHashOption,
+                                                kStyledOption, kManifestOption, kReportOption, kErrorsOption, kMaxErrorsOption};
 
 class CheckCommand final : public CheckCommandBase {
  public:

@@ -9,24 +9,20 @@
 namespace validador::cli {
 namespace {
 
-// A build without the report does not offer --report.
+// A build without the report does not list --report (it takes it only to refuse it).
 #ifdef VALIDADOR_HAS_REPORT
 constexpr std::array<std::string_view, 9> kSynopsis = {
     "ARQUIVO",       "--bank TEXTO", "[--case TEXTO]", "[--folder PASTA]",
     "[--hash NOME]", "[--styled]",   "[--manifest]",   "[--report SAIDA.pdf]", "[--errors ARQUIVO [--max-errors N]]"};
-
-constexpr std::array<OptionSpec, 9> kOptions = {kCaseOption,   kBankOption,   kHashOption,
-                                                kFolderOption, kStyledOption, kManifestOption,
-                                                kReportOption, kErrorsOption, kMaxErrorsOption};
 #else
 constexpr std::array<std::string_view, 8> kSynopsis = {
     "ARQUIVO",       "--bank TEXTO", "[--case TEXTO]", "[--folder PASTA]",
     "[--hash NOME]", "[--styled]",   "[--manifest]",   "[--errors ARQUIVO [--max-errors N]]"};
-
-constexpr std::array<OptionSpec, 8> kOptions = {kCaseOption,   kBankOption,   kHashOption,
-                                                kFolderOption, kStyledOption, kManifestOption,
-                                                kErrorsOption, kMaxErrorsOption};
 #endif
+
+constexpr std::array<OptionSpec, 9> kOptions = {kCaseOption,   kBankOption,   kHashOption,
+                                                kFolderOption, kStyledOption, kManifestOption,
+                                                kReportOption, kErrorsOption, kMaxErrorsOption};
 
 class CheckFileCommand final : public CheckCommandBase {
  public:

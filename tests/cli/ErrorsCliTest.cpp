@@ -8,6 +8,7 @@
 #include "support/Delivery.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
+#include "validation/ListingWorkbook.h"
 
 namespace {
 
@@ -126,6 +127,7 @@ class HostileValues : public ErrorsCli {
 };
 
 TEST_F(HostileValues, NoCsvValueStartsLikeAFormulaAndTheWorkbookHoldsTheJsonRows) {
+  if (!validador::WorkbookAvailable()) GTEST_SKIP() << "built without libxlsxwriter";
   const std::string jsonl = out.File("erros.jsonl");
   const std::string csv = out.File("erros.csv");
   const std::string xlsx = out.File("erros.xlsx");
@@ -151,6 +153,7 @@ TEST_F(HostileValues, NoCsvValueStartsLikeAFormulaAndTheWorkbookHoldsTheJsonRows
 }
 
 TEST_F(ErrorsCli, TheWorkbookReplacesTheOldFileWholeAndLeavesNothingElse) {
+  if (!validador::WorkbookAvailable()) GTEST_SKIP() << "built without libxlsxwriter";
   const std::string xlsx = out.Write("erros.xlsx", "old");
   const ProcessResult result = Cli(Plus(CheckArgs(), {"--errors", xlsx}));
   EXPECT_EQ(result.exitCode, 1) << result.err;

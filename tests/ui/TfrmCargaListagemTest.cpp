@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 #include <filesystem>
@@ -173,11 +174,20 @@ void TestListagem::linesWithFaultsOfEachFileAreShown() {
   QCOMPARE(shown, cliLines);
 }
 
+// One sheet's XML from a workbook, unzipped.
+QByteArray SheetXml(const QString& workbook, const char* sheet) {
+  QProcess unzip;
+  unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), workbook, QString::fromLatin1(sheet)});
+  if (!unzip.waitForFinished(30000)) return {};
+  return unzip.readAllStandardOutput();
+}
+
 void TestListagem::savedListingIsTheCommandLines_data() {
   QTest::addColumn<ListingFormat>("format");
   QTest::addColumn<QString>("name");
   QTest::newRow("CSV") << ListingFormat::Csv << "lista.csv";
   QTest::newRow("JSON Lines") << ListingFormat::JsonLines << "lista.jsonl";
+  QTest::newRow("planilha") << ListingFormat::Workbook << "lista.xlsx";
 }
 
 void TestListagem::savedListingIsTheCommandLines() {
@@ -203,7 +213,19 @@ void TestListagem::savedListingIsTheCommandLines() {
   QCOMPARE(suggestions, QStringList{example.Path() + QStringLiteral("/Erros-2024.0042-7.csv")});
   const std::string saved = uitest::ReadFileBytes(path);
   QVERIFY(!saved.empty());
-  QCOMPARE(saved, CliListing(example.Path(), example.dir.File("cli-" + name.toStdString())));
+  const std::string cliPath = example.dir.File("cli-" + name.toStdString());
+  const std::string cli = CliListing(example.Path(), cliPath);
+  if (format == ListingFormat::Workbook) {
+    // The sheets "Erros" and "Resumo" alike; "Entrega" holds the time each was written.
+    QCOMPARE(saved.substr(0, 2), std::string("PK"));
+    for (const char* sheet : {"xl/worksheets/sheet1.xml", "xl/worksheets/sheet2.xml"}) {
+      const QByteArray ours = SheetXml(path, sheet);
+      QVERIFY(ours.contains("<sheetData>"));
+      QCOMPARE(ours, SheetXml(Q(cliPath), sheet));
+    }
+  } else {
+    QCOMPARE(saved, cli);
+  }
   QVERIFY(answerer.Boxes().empty());
 }
 
