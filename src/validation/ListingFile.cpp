@@ -4,13 +4,10 @@
 #include <cstdio>
 #include <ctime>
 
+#include "ProgramVersion.h"
 #include "layout/Cp1252.h"
 #include "platform/ReplaceFile.h"
 #include "validation/Carga.h"
-
-#ifndef VALIDADOR_VERSION
-#error "VALIDADOR_VERSION is defined by the build from the project's version"
-#endif
 
 namespace validador {
 namespace {
@@ -39,7 +36,7 @@ ListingDelivery EntregaDaCarga(const Carga& carga) {
   delivery.banco = Cp1252ToUtf8(carga.edtNrBanco);
   delivery.algoritmo = Cp1252ToUtf8(carga.cbHashText);
   delivery.dataHora = NowText();
-  delivery.versao = VALIDADOR_VERSION;
+  delivery.versao = kProgramVersion;
   return delivery;
 }
 
