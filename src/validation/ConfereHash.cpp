@@ -3,14 +3,21 @@
 // they are paired in that order with the standard files present now.
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <future>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "hash/Calchash.h"
+#include "hash/DCPhash.h"
+#include "hash/DigestText.h"
+#include "hash/TFileStream.h"
 #include "layout/Cp1252.h"
 #include "validation/Carga.h"
+#include "validation/FileScan.h"
 #include "validation/LogTexts.h"
 #include "validation/Manifesto.h"
 #include "validation/StandardFiles.h"
@@ -41,6 +48,13 @@ std::string Upper(std::string text) {
 
 std::string Text(const std::string& utf8) { return Utf8ToCp1252(utf8); }
 
+// The size the file system reports; 0 when it reports none (the gauge only).
+std::int64_t SizeOf(const std::string& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  return error ? 0 : static_cast<std::int64_t>(size);
+}
+
 }  // namespace
 
 // The algorithm that gives the first line from the first file, among those whose digests
@@ -53,28 +67,53 @@ std::string Carga::AlgoritmoDoManifesto(const std::string& firstLine, const std:
   return {};
 }
 
-// Every paired file is digested at once, on the processors there are; the window keeps
-// handling its events meanwhile.
+// One file's digest, read block by block: each block adds to `bytesDone`, and a stop asked
+// for ends the read with CheckInterrupted.
+std::string Carga::DigestUntilStopped(const std::string& path, const std::string& algorithm,
+                                      std::atomic<std::int64_t>& bytesDone) {
+  const std::unique_ptr<TDCP_hash> hash(CreateKnownHashComponent(algorithm, nullptr));
+  TFileStream stream(path);
+  std::vector<std::uint8_t> block(TDCP_hash::kStreamBlockSize);
+  hash->Init();
+  while (const std::uint32_t got = stream.Read(block.data(), static_cast<std::uint32_t>(block.size()))) {
+    if (StopAsked()) throw CheckInterrupted();
+    hash->Update(block.data(), got);
+    bytesDone += got;
+  }
+  std::uint8_t digest[64];
+  hash->Final(digest);
+  return DigestText(digest, static_cast<std::size_t>(hash->HashSize() / 8));
+}
+
+// Every paired file is digested at once, on the processors there are; meanwhile the gauge
+// follows the bytes read of all of them, and a stop ends every read at its next block.
 std::vector<std::string> Carga::DigestsOf(const std::vector<std::string>& paths,
                                           const std::string& algorithm) {
+  std::int64_t totalBytes = 0;
+  for (const std::string& path : paths) totalBytes += SizeOf(path);
+  GaugeMax = std::max<std::int64_t>(totalBytes, 1);
+  GaugePos = 0;
+  std::atomic<std::int64_t> bytesDone{0};
   std::vector<std::future<std::string>> pending;
   for (const std::string& path : paths) {
-    pending.push_back(std::async(std::launch::async, [path, algorithm] {
-      return DigestOfFile(path, algorithm);
+    pending.push_back(std::async(std::launch::async, [this, path, algorithm, &bytesDone] {
+      return DigestUntilStopped(path, algorithm, bytesDone);
     }));
   }
-  std::vector<std::string> digests;
   for (auto& digest : pending) {
     while (digest.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+      GaugePos = std::min<std::int64_t>(bytesDone, GaugeMax);
       hooks_->Progress();
     }
-    digests.push_back(digest.get());
   }
+  std::vector<std::string> digests;
+  for (auto& digest : pending) digests.push_back(digest.get());
+  GaugePos = GaugeMax;
+  hooks_->Progress();
   return digests;
 }
 
 ComandoResultado Carga::ConfereHash(const std::optional<std::string>& manifestDigest) {
-  stopRequested_ = false;
   LimpaTela();
   const bool chosen = cbHashText != texts::HashBoxPrompt();
   if (chosen && !AlgoritmoValido()) {
@@ -82,10 +121,11 @@ ComandoResultado Carga::ConfereHash(const std::optional<std::string>& manifestDi
     return ComandoResultado::AlgoritmoInvalido;
   }
   hooks_->FolderCheckStarted();
-  AuditaManifesto(chosen ? cbHashText : std::string(), manifestDigest);
+  const ComandoResultado result = UntilStopped(
+      [&] { AuditaManifesto(chosen ? cbHashText : std::string(), manifestDigest); });
   AppendClosingLine();
   hooks_->FolderCheckFinished();
-  return ComandoResultado::Concluido;
+  return result;
 }
 
 void Carga::AuditaManifesto(const std::string& chosenAlgorithm,
