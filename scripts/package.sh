@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the packages in one command:
-#   - a Debian package of the desktop program and the command line (CPack): the programs,
-#     the desktop entry and icon, the manual page of validador-cli made from its help;
+#   - a Debian package of the desktop program and the command line (CPack): the programs
+#     (stripped), the desktop entry and icon, the compressed manual pages (validador-cli's
+#     made from its help), the copyright file and the changelog;
 #   - for 64-bit Windows (cross-built with MinGW-w64 against Qt for Windows): a zip of
 #     the program folder (validador.exe, validador-cli.exe, the DLLs and plugins they
 #     need, Qt's Portuguese texts, LEIAME.txt, LICENSE.txt) and an NSIS installer of it.
@@ -19,7 +20,8 @@ mkdir -p "$out"
 
 # The Debian package, from the normal build (re-configured so that help2man is found).
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)" --target validador validador-cli validador-cli-man
+cmake --build "$build_dir" --parallel "$(nproc)" --target validador validador-cli validador-cli-man \
+  validador-man validador-package-docs
 (cd "$build_dir" && cpack -G DEB -B "$out" >/dev/null)
 rm -rf "$out/_CPack_Packages"
 deb=$(ls -t "$out"/validador_*.deb | head -n 1)

@@ -7,7 +7,8 @@
 #   --windows-gui    also what building Qt for Windows from Debian's source and testing,
 #                    driving and packaging the desktop program under Wine need
 #                    (scripts/build-qt-windows.sh, scripts/drive-windows.sh, NSIS)
-#   --package        also what scripts/package.sh needs (dpkg-dev, help2man, zip)
+#   --package        also what scripts/package.sh and test-package.sh need (dpkg-dev,
+#                    help2man, zip, lintian, man-db)
 set -euo pipefail
 
 packages=(
@@ -18,6 +19,7 @@ packages=(
   poppler-utils openssl time
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool
+  libxlsxwriter-dev python3 unzip
 )
 for option in "$@"; do
   case $option in
@@ -27,7 +29,7 @@ for option in "$@"; do
       packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
         wine wine64 dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
         nsis zip unzip xvfb xauth xdotool poppler-utils) ;;
-    --package) packages+=(dpkg-dev help2man zip) ;;
+    --package) packages+=(dpkg-dev help2man zip lintian man-db) ;;
     *) echo "setup: unknown option $option" >&2; exit 64 ;;
   esac
 done

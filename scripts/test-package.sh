@@ -29,6 +29,14 @@ fail() {
   exit 1
 }
 
+# lintian: no error and no warning (informational tags are shown, not failed on).
+lintian_out=$(lintian --tag-display-limit 0 "$deb" 2>&1) || true
+[[ -z $lintian_out ]] || echo "$lintian_out"
+if grep -qE '^[EW]: ' <<<"$lintian_out"; then
+  fail "lintian found errors or warnings in $deb"
+fi
+echo "lintian: no error, no warning"
+
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 for library in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins; do
@@ -46,10 +54,19 @@ rm -f "$work/entrega/HASHV.txt"
   fail "the installed validador-cli found errors in the valid example"
 [[ -s $work/entrega/HASHV.txt ]] || fail "no HASHV.txt written"
 for file in /usr/bin/validador /usr/share/applications/validador.desktop \
-  /usr/share/icons/hicolor/256x256/apps/validador.png /usr/share/man/man1/validador-cli.1; do
+  /usr/share/icons/hicolor/256x256/apps/validador.png /usr/share/man/man1/validador-cli.1.gz \
+  /usr/share/man/man1/validador.1.gz /usr/share/doc/validador/copyright \
+  /usr/share/doc/validador/changelog.gz; do
   [[ -f $file ]] || fail "$file not installed"
 done
-grep -q 'check-file' /usr/share/man/man1/validador-cli.1 || fail "the manual page lacks the commands"
+zgrep -q 'check-file' /usr/share/man/man1/validador-cli.1.gz || fail "the manual page lacks the commands"
+# The manual pages as a user reads them, accents whole.
+man_text=$(LC_ALL=C.UTF-8 MANWIDTH=100 man validador-cli 2>&1)
+for word in bancários OPÇÕES obrigatório; do
+  grep -q "$word" <<<"$man_text" || fail "man validador-cli lacks \"$word\" (accents mangled?)"
+done
+grep -q '?' <<<"$(grep -E 'banc|OP' <<<"$man_text")" && fail "man validador-cli shows '?' for accents"
+LC_ALL=C.UTF-8 man validador 2>&1 | grep -q 'bancários' || fail "man validador lacks its accents"
 if ldd /usr/bin/validador | grep -q 'not found'; then
   ldd /usr/bin/validador | grep 'not found' >&2
   fail "the desktop program has unresolved libraries"
@@ -57,7 +74,7 @@ fi
 echo "installed package: selftest, check, desktop entry, icon, manual page: ok"
 
 remove_package
-[[ ! -e /usr/bin/validador-cli && ! -e /usr/share/man/man1/validador-cli.1 ]] ||
+[[ ! -e /usr/bin/validador-cli && ! -e /usr/share/man/man1/validador-cli.1.gz ]] ||
   fail "files left after removing the package"
 echo "package removed"
 

@@ -20,6 +20,7 @@
 #include "platform/Paths.h"
 #include "platform/ReplaceFile.h"
 #include "validation/Carga.h"
+#include "validation/ListingFile.h"
 #include "validation/ListingSpool.h"
 #include "validation/ListingText.h"
 #include "validation/ManifestLines.h"
@@ -79,7 +80,8 @@ std::optional<ListingRequest> ListingRequestOf(const ParsedArgs& parsed) {
   ListingRequest request;
   request.path = *path;
   const std::optional<ListingFormat> format = ListingFormatOf(*path);
-  if (!format) throw UsageError("--errors pede um arquivo .csv ou .jsonl: " + *path);
+  if (!format) throw UsageError("--errors pede um arquivo .csv, .jsonl ou .xlsx: " + EscapeControls(*path));
+  if (*format == ListingFormat::Workbook && !WorkbookAvailable()) throw UsageError(kWorkbookUnavailable);
   request.format = *format;
   if (cap) {
     std::int32_t value = -1;
@@ -93,6 +95,29 @@ std::optional<ListingRequest> ListingRequestOf(const ParsedArgs& parsed) {
 
 std::string FolderOf(const std::string& file) {
   return platform::FolderOf(file);
+}
+
+// Every output goes into a folder that takes a new file, checked before anything is read
+// or written: a check must not run to its end only to find its output cannot be saved.
+void RefuseUnwritableOutput(const std::string& outputFolder, std::string_view what) {
+  try {
+    platform::CheckCanCreateFileIn(outputFolder);
+  } catch (const EInOutError& error) {
+    throw UsageError(std::string(what) + ": não é possível gravar na pasta " +
+                     EscapeControls(outputFolder) + ": " +
+                     EscapeControls(Cp1252ToUtf8(MessageWithFullStop(error.Message()))));
+  }
+}
+
+// The listing's folder, the report's and the manifest's (the chosen folder).
+void RefuseUnwritableOutputs(const ParsedArgs& parsed, const Carga& carga,
+                             const std::optional<std::string>& reportTarget,
+                             const std::optional<ListingRequest>& listing) {
+  if (listing) RefuseUnwritableOutput(FolderOf(platform::AbsolutePath(listing->path)), "--errors");
+  if (reportTarget) RefuseUnwritableOutput(FolderOf(*reportTarget), "--report");
+  if (reportTarget || parsed.Flag(kManifestOption.name)) {
+    RefuseUnwritableOutput(carga.dlb1, "HASHV.txt");
+  }
 }
 
 // An empty folder or file name would put the standard names at the root of the file
@@ -137,7 +162,7 @@ void WriteListing(const ListingRequest& listing, Carga& carga) {
       spool->Produce(write);
     });
   } else {
-    platform::ReplaceFileContents(listing.path, ListingAs(listing.format, carga.Listagem));
+    WriteListingFile(listing.path, listing.format, carga.Listagem, EntregaDaCarga(carga));
   }
 }
 
@@ -170,6 +195,14 @@ int RunCarga(const ParsedArgs& parsed, bool singleFile, Carga& carga, ConsoleHoo
 
 }  // namespace
 
+// A folder name that is wrong would otherwise be reported as eight missing files.
+void RefuseMissingFolder(const std::string& folder, std::string_view what) {
+  if (platform::IsDirectory(folder)) return;
+  const bool exists = platform::IsRegularFile(folder) || platform::StampOf(folder).has_value();
+  throw UsageError(std::string(what) + (exists ? " não é uma pasta: " : " não existe: ") +
+                   EscapeControls(folder));
+}
+
 int CheckCommandBase::Run(const ParsedArgs& parsed) const {
   const std::optional<std::string> report = parsed.Value(kReportOption.name);
   if (report && !ReportAvailable()) throw UsageError(kReportUnavailable);
@@ -184,10 +217,16 @@ int CheckCommandBase::Run(const ParsedArgs& parsed) const {
   const std::optional<ListingRequest> listing = ListingRequestOf(parsed);
   if (listing) {
     carga.ListagemPedida = listing->maxErrors;
-    carga.ListagemEmDisco = Carga::ListingOnDisk{listing->format, FolderOf(platform::AbsolutePath(listing->path))};
+    // Text listings go to disk row by row; the workbook is made from rows in memory.
+    if (listing->format != ListingFormat::Workbook) {
+      carga.ListagemEmDisco =
+          Carga::ListingOnDisk{listing->format, FolderOf(platform::AbsolutePath(listing->path))};
+    }
   }
-  carga.dlb1 = singleFile_ ? parsed.Value(kFolderOption.name).value_or(FolderOf(*chosenFile))
-                           : target;
+  const std::optional<std::string> folderOption = parsed.Value(kFolderOption.name);
+  if (!singleFile_) RefuseMissingFolder(target, "a PASTA");
+  if (folderOption) RefuseMissingFolder(*folderOption, "a pasta de --folder");
+  carga.dlb1 = singleFile_ ? folderOption.value_or(FolderOf(*chosenFile)) : target;
   std::optional<std::string> reportTarget;
   if (report) {
     DeliveryPaths delivery{.folders = {carga.dlb1}, .files = {}};
@@ -201,6 +240,7 @@ int CheckCommandBase::Run(const ParsedArgs& parsed) const {
   if (reportTarget && listing && SameOutputFile(*reportTarget, listing->path)) {
     throw UsageError("--report e --errors não podem ser o mesmo arquivo: " + listing->path);
   }
+  RefuseUnwritableOutputs(parsed, carga, reportTarget, listing);
   return RunCarga(parsed, singleFile_, carga, hooks, reportTarget, listing);
 }
 

@@ -17,12 +17,23 @@ inline constexpr OptionSpec kStyledOption{"--styled", "",
 inline constexpr OptionSpec kManifestOption{"--manifest", "", "grava HASHV.txt na pasta ao final"};
 inline constexpr OptionSpec kForceOption{
     "--force", "", "substitui um HASHV.txt com mais linhas que o novo"};
+// A build without the report takes --report only to refuse it, and does not list it.
+#ifdef VALIDADOR_HAS_REPORT
+inline constexpr bool kReportListed = true;
+#else
+inline constexpr bool kReportListed = false;
+#endif
 inline constexpr OptionSpec kReportOption{"--report", "SAIDA",
-                                          "grava HASHV.txt e o relatório de resultado em PDF"};
+                                          "grava HASHV.txt e o relatório de resultado em PDF",
+                                          kReportListed};
 inline constexpr OptionSpec kErrorsOption{
-    "--errors", "ARQUIVO", "grava a lista de todos os erros (.csv ou .jsonl) ao final"};
+    "--errors", "ARQUIVO", "grava a lista de todos os erros (.csv, .jsonl ou .xlsx)"};
 inline constexpr OptionSpec kMaxErrorsOption{
     "--max-errors", "N", "erros listados por arquivo (padrão 1000; 0: todos)"};
+
+// A usage error naming `folder` unless it is a folder: "a PASTA não existe: X" or
+// "a PASTA não é uma pasta: X" (`what` is "a PASTA").
+void RefuseMissingFolder(const std::string& folder, std::string_view what);
 
 class CheckCommandBase : public Command {
  protected:

@@ -9,10 +9,17 @@
 namespace validador::cli {
 namespace {
 
+// A build without the report does not list --report (it takes it only to refuse it).
+#ifdef VALIDADOR_HAS_REPORT
 constexpr std::array<std::string_view, 9> kSynopsis = {
-    "PASTA",       "--case TEXTO", "--bank TEXTO",         "[--hash NOME]",
-    "[--styled]",  "[--manifest]", "[--force]", "[--report SAIDA.pdf]",
+    "PASTA",      "--case TEXTO", "--bank TEXTO", "[--hash NOME]",
+    "[--styled]", "[--manifest]", "[--force]",    "[--report SAIDA.pdf]",
     "[--errors ARQUIVO [--max-errors N]]"};
+#else
+constexpr std::array<std::string_view, 8> kSynopsis = {
+    "PASTA",      "--case TEXTO", "--bank TEXTO", "[--hash NOME]",
+    "[--styled]", "[--manifest]", "[--force]",    "[--errors ARQUIVO [--max-errors N]]"};
+#endif
 
 constexpr std::array<OptionSpec, 9> kOptions = {
     kCaseOption,  kBankOption,   kHashOption,   kStyledOption,   kManifestOption,

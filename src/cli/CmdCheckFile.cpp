@@ -9,10 +9,18 @@
 namespace validador::cli {
 namespace {
 
+// A build without the report does not list --report (it takes it only to refuse it).
+#ifdef VALIDADOR_HAS_REPORT
 constexpr std::array<std::string_view, 10> kSynopsis = {
     "ARQUIVO",       "--bank TEXTO", "[--case TEXTO]", "[--folder PASTA]",
-    "[--hash NOME]", "[--styled]",   "[--manifest]",   "[--force]", "[--report SAIDA.pdf]",
+    "[--hash NOME]", "[--styled]",   "[--manifest]",   "[--force]",
+    "[--report SAIDA.pdf]", "[--errors ARQUIVO [--max-errors N]]"};
+#else
+constexpr std::array<std::string_view, 9> kSynopsis = {
+    "ARQUIVO",       "--bank TEXTO", "[--case TEXTO]", "[--folder PASTA]",
+    "[--hash NOME]", "[--styled]",   "[--manifest]",   "[--force]",
     "[--errors ARQUIVO [--max-errors N]]"};
+#endif
 
 constexpr std::array<OptionSpec, 10> kOptions = {
     kCaseOption,     kBankOption, kHashOption,   kFolderOption, kStyledOption,

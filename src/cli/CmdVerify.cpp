@@ -24,7 +24,11 @@ constexpr OptionSpec kManifestDigestOption{
 
 constexpr std::array<std::string_view, 4> kSynopsis = {"PASTA", "[--hash NOME]",
                                                        "[--manifest-digest HEX]", "[--styled]"};
-constexpr std::array<OptionSpec, 3> kOptions = {kHashOption, kManifestDigestOption, kStyledOption};
+// The algorithm is found from the manifest unless named: among those whose digests have the
+// lines' length, the one that gives the first line from the first file.
+constexpr OptionSpec kVerifyHashOption{"--hash", "NOME",
+                                       "algoritmo (padrão: o que dá a 1.ª linha do HASHV.txt)"};
+constexpr std::array<OptionSpec, 3> kOptions = {kVerifyHashOption, kManifestDigestOption, kStyledOption};
 
 class VerifyCommand final : public Command {
  public:
@@ -39,6 +43,7 @@ class VerifyCommand final : public Command {
   int Run(const ParsedArgs& parsed) const override {
     const std::string& folder = parsed.positionals.front();
     if (folder.empty()) throw UsageError("a PASTA não pode ser vazia");
+    RefuseMissingFolder(folder, "a PASTA");
     ConsoleHooks hooks(parsed.Flag(kStyledOption.name), std::nullopt);
     Carga carga(&hooks);
     hooks.Attach(&carga);

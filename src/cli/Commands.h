@@ -13,6 +13,7 @@ inline constexpr int kExitFindings = 1;   // hash: a file unreadable; check: an 
 inline constexpr int kExitEnded = 2;      // a command ended by an error
 inline constexpr int kExitUsage = 64;
 
-inline constexpr OptionSpec kHashOption{"--hash", "NOME", "algoritmo de hash (padrão md5)"};
+inline constexpr OptionSpec kHashOption{"--hash", "NOME",
+                                        "algoritmo de hash (padrão md5; verify: o do HASHV.txt)"};
 
 }  // namespace validador::cli

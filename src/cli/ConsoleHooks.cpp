@@ -54,7 +54,7 @@ void ConsoleHooks::ClearProgress() {
 
 void ConsoleHooks::InputNotice(const std::string& text, Entrada) {
   ClearProgress();
-  std::fprintf(stderr, "%s\n", Cp1252ToUtf8(text).c_str());
+  std::fprintf(stderr, "validador-cli: %s\n", EscapeControls(Cp1252ToUtf8(text)).c_str());
   noticeShown_ = true;
 }
 
@@ -62,7 +62,7 @@ std::optional<std::string> ConsoleHooks::ChooseFile(const std::string&) { return
 
 void ConsoleHooks::CannotReadFile(const std::string& path) {
   ClearProgress();
-  std::fprintf(stderr, "%s: %s\n", Cp1252ToUtf8(texts::CannotReadFile()).c_str(),
+  std::fprintf(stderr, "validador-cli: %s: %s\n", Cp1252ToUtf8(texts::CannotReadFile()).c_str(),
                EscapeControls(path).c_str());
 }
 

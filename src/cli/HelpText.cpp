@@ -27,7 +27,9 @@ std::string OptionLine(const OptionSpec& option) {
 
 std::string OptionLines(std::span<const OptionSpec> options) {
   std::string lines;
-  for (const OptionSpec& option : options) lines += OptionLine(option);
+  for (const OptionSpec& option : options) {
+    if (option.listed) lines += OptionLine(option);
+  }
   return lines;
 }
 

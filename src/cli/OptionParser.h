@@ -23,6 +23,8 @@ struct OptionSpec {
   std::string_view name;         // "--case"
   std::string_view valueName;    // "TEXTO" in the help; empty for a flag
   std::string_view description;  // its line in the help
+  bool listed = true;            // false: taken, so that it is refused by its own message, but
+                                 // left out of the help (an option this build cannot serve)
 
   bool TakesValue() const { return !valueName.empty(); }
 };

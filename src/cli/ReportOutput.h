@@ -12,6 +12,8 @@ namespace validador::cli {
 bool ReportAvailable();
 inline constexpr const char* kReportUnavailable =
     "--report indisponível: o programa foi compilado sem o relatório (sem o Qt)";
+inline constexpr const char* kWorkbookUnavailable =
+    "--errors .xlsx indisponível: o programa foi compilado sem a libxlsxwriter";
 
 // Writes the report of `carga` with the manifest digest to `pdfPath`, whole or not at
 // all: the old file stays as it was when anything fails. Throws validador::Exception

@@ -21,7 +21,7 @@ namespace {
 // checker's stderr; real failures still reach it.
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg) {
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    std::fprintf(stderr, "validador-cli: %s\n", message.toUtf8().constData());
   }
 }
 

@@ -13,9 +13,9 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Prints "validador-cli: <message><note>" and a hint to stderr, the message with its
-// control characters escaped (it may quote an argument; the note is the program's own);
-// returns kExitUsage.
+// Prints "validador-cli: <message><note>" and the hint "validador-cli: use 'validador-cli
+// --help' para ver o uso." to stderr, the message with its control characters escaped (it
+// may quote an argument; the note is the program's own); returns kExitUsage.
 int ReportUsageError(std::string_view message, std::string_view note = {});
 
 }  // namespace validador::cli

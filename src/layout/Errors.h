@@ -21,10 +21,19 @@ class Exception : public std::runtime_error {
   std::string message_;
 };
 
-// A text that the integer conversion rejects: "'%s' is not a valid integer value".
+// A text that the integer conversion rejects: "'%s' is not a valid integer value". Where
+// the text came from (the file and the box it fills), when known, is kept beside the
+// message for the command line to name.
 class EConvertError : public Exception {
  public:
-  using Exception::Exception;
+  explicit EConvertError(const std::string& message, std::string where = {})
+      : Exception(message), where_(std::move(where)) {}
+
+  // "I_IDENTIFICA_DADOS.txt, quantidade declarada de E"; empty when unknown.
+  const std::string& Where() const { return where_; }
+
+ private:
+  std::string where_;
 };
 
 // An input/output error of a file: "File not found", "File access denied",

@@ -31,4 +31,9 @@ std::optional<FileStamp> StampOf(const std::string& path);
 // The path made absolute against the current folder (no links resolved).
 std::string AbsolutePath(const std::string& path);
 
+// Whether an output can be written into `folder` as outputs are (a temporary file, then a
+// rename): a new file is created there and removed at once. Throws EInOutError naming the
+// folder when it cannot be ("File not found" when the folder does not exist).
+void CheckCanCreateFileIn(const std::string& folder);
+
 }  // namespace validador::platform

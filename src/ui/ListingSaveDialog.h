@@ -1,6 +1,6 @@
 #pragma once
 // Where the error listing is saved and in which format: CSV unless the user asks for
-// JSON Lines, by the dialog's filter or by the name's ending.
+// JSON Lines or a workbook, by the dialog's filter or by the name's ending.
 
 #include <QString>
 #include <optional>
@@ -16,11 +16,13 @@ struct ListingSaveChoice {
   ListingFormat format = ListingFormat::Csv;
 };
 
-// The filters of the save dialog, CSV first.
+// The filters of the save dialog, CSV first, then JSON Lines and (where the build writes
+// one) the workbook.
 QString ListingFilters();
-// What a name chosen with a filter stands for: JSON Lines when the filter or the name's
-// ending (".jsonl") asks for it, CSV otherwise; the name then ends in the format's ending
-// (".csv" becomes ".jsonl" for JSON Lines, a name with neither gets the format's).
+// What a name chosen with a filter stands for: JSON Lines or the workbook when the name's
+// ending (".jsonl", ".xlsx") or else the filter asks for it, CSV otherwise; the name then
+// ends in the format's ending (".csv" becomes ".jsonl" or ".xlsx", a name with none of
+// them gets the format's).
 ListingSaveChoice ChoiceOf(const QString& path, const QString& chosenFilter);
 
 // The standard save dialog, starting at `suggested`; nothing when the user cancels.

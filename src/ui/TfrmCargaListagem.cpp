@@ -13,6 +13,7 @@
 #include "resultado/QtTexts.h"
 #include "ui/ListingSummary.h"
 #include "ui/TfrmCarga.h"
+#include "validation/ListingFile.h"
 #include "validation/ListingText.h"
 
 namespace validador::ui {
@@ -113,7 +114,7 @@ void TfrmCarga::SalvarListaDeErros() {
   const std::optional<ListingSaveChoice> choice = chooseListingSave_(this, SuggestedListingPath());
   if (!choice || choice->path.isEmpty()) return;
   try {
-    platform::ReplaceFileContents(ToPath(choice->path), ListingAs(choice->format, carga_.Listagem));
+    WriteListingFile(ToPath(choice->path), choice->format, carga_.Listagem, EntregaDaCarga(carga_));
   } catch (const std::exception& error) {
     QMessageBox::warning(this, QStringLiteral("Salvar lista de erros"),
                          QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2.")

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <stdexcept>
 
 #include "layout/Cp1252.h"
 
@@ -10,41 +11,6 @@ namespace {
 
 constexpr std::string_view kEllipsis = "\xE2\x80\xA6";  // "…" in UTF-8
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-// Bytes of a file name that do not form UTF-8 become the replacement character.
-std::string ValidUtf8(std::string_view bytes) {
-  std::string text;
-  for (std::size_t i = 0; i < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2
-                       : lead >= 0xE0 && lead <= 0xEF                ? 3
-                       : lead >= 0xF0 && lead <= 0xF4                ? 4
-                                                                     : 0;
-    bool valid = length != 0 && i + length <= bytes.size();
-    for (std::size_t k = 1; valid && k < length; ++k) {
-      valid = (static_cast<unsigned char>(bytes[i + k]) & 0xC0) == 0x80;
-    }
-    if (valid && length >= 3) {
-      const auto second = static_cast<unsigned char>(bytes[i + 1]);
-      valid = !(lead == 0xE0 && second < 0xA0) && !(lead == 0xED && second > 0x9F) &&
-              !(lead == 0xF0 && second < 0x90) && !(lead == 0xF4 && second > 0x8F);
-    }
-    if (!valid) {
-      text += kReplacement;
-      ++i;
-      continue;
-    }
-    text.append(bytes.substr(i, length));
-    i += length;
-  }
-  return text;
-}
-
-std::string ValueText(const ListingRow& row) {
-  std::string text = Cp1252ToUtf8(row.valor);
-  if (row.valorCortado) text += kEllipsis;
-  return text;
-}
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
   out += '"';
@@ -91,7 +57,7 @@ void AppendJsonRow(std::string& out, std::string_view arquivo, const ListingRow&
   AppendJsonMember(out, "mensagem");
   AppendJsonString(out, Cp1252ToUtf8(row.mensagem));
   AppendJsonMember(out, "valor");
-  if (isField) AppendJsonString(out, ValueText(row)); else out += "null";
+  if (isField) AppendJsonString(out, ListingValueText(row)); else out += "null";
   out += "}\n";
 }
 
@@ -112,9 +78,38 @@ void AppendJsonSummary(std::string& out, const FileListing& file, std::int64_t l
   out += "}\n";
 }
 
-// A CSV field, quoted when it holds the separator, a quote or a line break.
-void AppendCsvField(std::string& out, std::string_view text) {
-  if (text.find_first_of(";\"\r\n") == std::string_view::npos) {
+// Control bytes other than tab and the line breaks, shown as the JSON Lines show them
+// escaped: NUL as \0, the others and DEL as \xNN.
+std::string EscapeCsvControls(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\0') {
+      escaped += "\\0";
+    } else if ((byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7F) {
+      char code[8];
+      std::snprintf(code, sizeof code, "\\x%02X", byte);
+      escaped += code;
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+// A spreadsheet takes a field that starts with one of these as a formula.
+bool StartsLikeAFormula(std::string_view text) {
+  return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
+// A CSV field that a spreadsheet shows as the text it is: controls escaped, an apostrophe
+// before a leading formula character, quoted when it holds the separator, a quote or a
+// line break.
+void AppendCsvField(std::string& out, std::string_view raw) {
+  std::string text = EscapeCsvControls(raw);
+  if (StartsLikeAFormula(text)) text.insert(0, 1, '\'');
+  if (text.find_first_of(";\"\r\n") == std::string::npos) {
     out += text;
     return;
   }
@@ -140,11 +135,45 @@ void AppendCsvRow(std::string& out, std::string_view arquivo, const ListingRow& 
   out += ';';
   AppendCsvField(out, Cp1252ToUtf8(row.mensagem));
   out += ';';
-  if (isField) AppendCsvField(out, ValueText(row));
+  if (isField) AppendCsvField(out, ListingValueText(row));
   out += "\r\n";
 }
 
 }  // namespace
+
+std::string ValidUtf8(std::string_view bytes) {
+  std::string text;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2
+                       : lead >= 0xE0 && lead <= 0xEF                ? 3
+                       : lead >= 0xF0 && lead <= 0xF4                ? 4
+                                                                     : 0;
+    bool valid = length != 0 && i + length <= bytes.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+      valid = (static_cast<unsigned char>(bytes[i + k]) & 0xC0) == 0x80;
+    }
+    if (valid && length >= 3) {
+      const auto second = static_cast<unsigned char>(bytes[i + 1]);
+      valid = !(lead == 0xE0 && second < 0xA0) && !(lead == 0xED && second > 0x9F) &&
+              !(lead == 0xF0 && second < 0x90) && !(lead == 0xF4 && second > 0x8F);
+    }
+    if (!valid) {
+      text += kReplacement;
+      ++i;
+      continue;
+    }
+    text.append(bytes.substr(i, length));
+    i += length;
+  }
+  return text;
+}
+
+std::string ListingValueText(const ListingRow& row) {
+  std::string text = Cp1252ToUtf8(row.valor);
+  if (row.valorCortado) text += kEllipsis;
+  return text;
+}
 
 std::optional<ListingFormat> ListingFormatOf(std::string_view fileName) {
   const auto endsWith = [fileName](std::string_view suffix) {
@@ -158,6 +187,7 @@ std::optional<ListingFormat> ListingFormatOf(std::string_view fileName) {
   };
   if (endsWith(".jsonl")) return ListingFormat::JsonLines;
   if (endsWith(".csv")) return ListingFormat::Csv;
+  if (endsWith(".xlsx")) return ListingFormat::Workbook;
   return std::nullopt;
 }
 
@@ -198,7 +228,12 @@ std::string ListingAsCsv(const ErrorListing& listing) {
 }
 
 std::string ListingAs(ListingFormat format, const ErrorListing& listing) {
-  return format == ListingFormat::Csv ? ListingAsCsv(listing) : ListingAsJsonLines(listing);
+  switch (format) {
+    case ListingFormat::Csv: return ListingAsCsv(listing);
+    case ListingFormat::JsonLines: return ListingAsJsonLines(listing);
+    case ListingFormat::Workbook: break;
+  }
+  throw std::logic_error("a workbook is written by WriteListingFile");
 }
 
 }  // namespace validador

@@ -6,6 +6,7 @@
 #include "layout/Cp1252.h"
 #include "layout/Errors.h"
 #include "layout/StrToInt.h"
+#include "platform/Paths.h"
 #include "validation/Carga.h"
 #include "validation/LogTexts.h"
 #include "validation/SeparaCampos.h"
@@ -17,14 +18,28 @@ namespace {
 constexpr int kHeaderFields = 16;
 constexpr int kFirstCountField = 9;  // a_qtde_reg; fields 9..16 go to Edit1..Edit8
 
+// The declared count field k stands for: "quantidade declarada de E" (fields 9..16 hold
+// those of A, B, C, E, I, O, T and Y), after the name of the file that holds it.
+std::string DeclaredCountPlace(const std::string& headerPath, int k) {
+  constexpr std::string_view kLetters = "ABCEIOTY";
+  return platform::FileNameOf(headerPath) + ", quantidade declarada de " +
+         kLetters[static_cast<std::size_t>(k - kFirstCountField)];
+}
+
 // A declared count, in 64 bits: a file may hold more than 2^31 lines. A field too long
-// to have been kept whole is no integer this check will take.
-std::int64_t DeclaredCount(const FirstLine& header, int k) {
+// to have been kept whole is no integer this check will take. The error names the file
+// and the count beside the conversion's own text.
+std::int64_t DeclaredCount(const FirstLine& header, int k, const std::string& headerPath) {
   const std::string text = HeaderField(header.text, k);
   if (HeaderFieldWasCut(header, k)) {
-    throw EConvertError("'" + text + "\x85' is not a valid integer value");
+    throw EConvertError("'" + text + "\x85' is not a valid integer value",
+                        DeclaredCountPlace(headerPath, k));
   }
-  return StrToInt64(text);
+  try {
+    return StrToInt64(text);
+  } catch (const EConvertError& error) {
+    throw EConvertError(error.Message(), DeclaredCountPlace(headerPath, k));
+  }
 }
 
 }  // namespace
@@ -76,7 +91,7 @@ bool Carga::ValidaIdentificacao(const FirstLine& header, const std::string& dige
   TelContato = HeaderField(line, 7);
   NomeAnalista = HeaderField(line, 6);
   for (int k = kFirstCountField; k <= kHeaderFields; ++k) {
-    Edit[k - kFirstCountField] = std::to_string(DeclaredCount(header, k));
+    Edit[k - kFirstCountField] = std::to_string(DeclaredCount(header, k, FEdit));
     hooks_->StateChanged();
   }
   NumCaso = HeaderField(line, 2);

@@ -84,7 +84,9 @@ TEST_F(CheckCli, ErrorEndingTheCommandExitsTwoWithoutTheClosingLine) {
   args.push_back("--manifest");
   const auto result = Cli(args);
   EXPECT_EQ(result.exitCode, 2);
-  EXPECT_EQ(result.err, "'muitas' is not a valid integer value.\n");
+  EXPECT_EQ(result.err,
+            "validador-cli: I_IDENTIFICA_DADOS.txt, quantidade declarada de A: 'muitas' is not a valid "
+            "integer value.\n");
   EXPECT_EQ(result.out, "");
   EXPECT_FALSE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
 }
@@ -174,6 +176,20 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"EmptyFolderOption",
                   {"check-file", "x.txt", "--bank", "001", "--folder", ""},
                   "a pasta de --folder não pode ser vazia"},
+        // A folder that is not there is named, not reported as eight missing files.
+        UsageCase{"FolderDoesNotExist",
+                  {"check", "/nao/existe", "--case", "1", "--bank", "001"},
+                  "validador-cli: a PASTA não existe: /nao/existe\n"},
+        UsageCase{"FolderIsAFile",
+                  {"check", VALIDADOR_SOURCE_DIR "/README.md", "--case", "1", "--bank", "001"},
+                  "a PASTA não é uma pasta: " VALIDADOR_SOURCE_DIR "/README.md\n"},
+        UsageCase{"FolderOptionDoesNotExist",
+                  {"check-file", "x.txt", "--bank", "001", "--folder", "/nao/existe"},
+                  "validador-cli: a pasta de --folder não existe: /nao/existe\n"},
+        UsageCase{"VerifyFolderDoesNotExist", {"verify", "/nao/existe"},
+                  "validador-cli: a PASTA não existe: /nao/existe\n"},
+        UsageCase{"VerifyFolderIsAFile", {"verify", VALIDADOR_SOURCE_DIR "/README.md"},
+                  "a PASTA não é uma pasta: "},
         UsageCase{"EmptyFolderOptionInline",
                   {"check-file", "x.txt", "--bank", "001", "--folder="},
                   "a pasta de --folder não pode ser vazia"},

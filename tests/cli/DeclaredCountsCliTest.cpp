@@ -73,8 +73,10 @@ TEST_P(DeclaredCounts, AreWeighedAlikeWithAndWithoutTheListing) {
   }
 }
 
+// The error names the file and the count (A's, which the cases set) before the system's text.
 std::string NotAnInteger(const std::string& text) {
-  return "'" + text + "' is not a valid integer value.\n";
+  return "validador-cli: I_IDENTIFICA_DADOS.txt, quantidade declarada de A: '" + text +
+         "' is not a valid integer value.\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,6 +11,7 @@
 #include "support/Delivery.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
+#include "validation/ListingWorkbook.h"
 
 namespace {
 
@@ -91,7 +92,9 @@ TEST_P(ErrorsCliUsage, IsWrongUseAndChecksNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Options, ErrorsCliUsage,
-    ::testing::Values(UsageCase{"OtherName", {"--errors", "erros.txt"}, "--errors pede um arquivo .csv ou .jsonl"},
+    ::testing::Values(UsageCase{"OtherName", {"--errors", "erros.txt"}, "--errors pede um arquivo .csv, .jsonl ou .xlsx"},
+                      UsageCase{"OtherNameNamed", {"--errors", "erros.ods"},
+                                "--errors pede um arquivo .csv, .jsonl ou .xlsx: erros.ods"},
                       UsageCase{"CapAlone", {"--max-errors", "5"}, "--max-errors pede --errors"},
                       UsageCase{"NegativeCap", {"--errors", "e.csv", "--max-errors", "-1"},
                                 "--max-errors pede um número inteiro"},
@@ -154,6 +157,59 @@ TEST_F(ErrorsCli, EveryRowOfALongListingIsWritten) {
   EXPECT_NE(jsonl.find("\"linhas\":20000,\"linhas_com_erro\":20000,\"erros\":20001,\"listados\":20001}"),
             std::string::npos);
   EXPECT_EQ(testsupport::NamesIn(out.Path()), std::vector<std::string>{"erros.jsonl"});
+}
+
+// Values that a spreadsheet would take as formulas, and control bytes, in a field judged
+// alone (valor_lancamento, which takes digits and a comma only).
+class HostileValues : public ErrorsCli {
+ protected:
+  HostileValues() {
+    const std::vector<std::string> values = {"=1+1", "+5", "-3", "@SUM(A1)", "=A1;\"x\"",
+                                             "1\x1B[2J", std::string("1\0" "2", 3), "\x7F" "9"};
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      auto record = ValidRecord(rtE, "001", static_cast<int>(i));
+      record[9] = values[i];
+      lines.push_back(Join(record));
+    }
+    delivery.WriteLines(rtE, lines);
+    delivery.WriteHeader();
+  }
+};
+
+TEST_F(HostileValues, NoCsvValueStartsLikeAFormulaAndTheWorkbookHoldsTheJsonRows) {
+  if (!validador::WorkbookAvailable()) GTEST_SKIP() << "built without libxlsxwriter";
+  const std::string jsonl = out.File("erros.jsonl");
+  const std::string csv = out.File("erros.csv");
+  const std::string xlsx = out.File("erros.xlsx");
+  for (const std::string& listing : {jsonl, csv, xlsx}) {
+    const ProcessResult result = Cli(Plus(CheckArgs(), {"--errors", listing, "--max-errors", "0"}));
+    ASSERT_EQ(result.exitCode, 1) << result.err;
+  }
+  const std::string csvText = ReadAll(csv);
+  EXPECT_NE(csvText.find(";'=1+1\r\n"), std::string::npos) << csvText;
+  EXPECT_NE(csvText.find(";\"'=A1;\"\"x\"\"\"\r\n"), std::string::npos) << csvText;
+  EXPECT_NE(csvText.find(";1\\x1B[2J\r\n"), std::string::npos) << csvText;
+  EXPECT_NE(csvText.find(";1\\02\r\n"), std::string::npos) << csvText;
+  EXPECT_EQ(csvText.find('\x1B'), std::string::npos);
+  EXPECT_NE(ReadAll(jsonl).find("\"valor\":\"=1+1\"}"), std::string::npos);  // raw in JSON Lines
+#ifdef VALIDADOR_PYTHON3
+  const ProcessResult readBack =
+      RunProcess(VALIDADOR_PYTHON3, {VALIDADOR_SOURCE_DIR "/tests/cli/listing_readback.py", jsonl, csv, xlsx,
+                                     delivery.caso, delivery.bank, VALIDADOR_VERSION});
+  EXPECT_EQ(readBack.exitCode, 0) << readBack.out << readBack.err;
+#else
+  GTEST_SKIP() << "no Python 3 to read the listings back";
+#endif
+}
+
+TEST_F(ErrorsCli, TheWorkbookReplacesTheOldFileWholeAndLeavesNothingElse) {
+  if (!validador::WorkbookAvailable()) GTEST_SKIP() << "built without libxlsxwriter";
+  const std::string xlsx = out.Write("erros.xlsx", "old");
+  const ProcessResult result = Cli(Plus(CheckArgs(), {"--errors", xlsx}));
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  EXPECT_EQ(ReadAll(xlsx).substr(0, 4), std::string("PK\x03\x04"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}), 1);
 }
 
 }  // namespace

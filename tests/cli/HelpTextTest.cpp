@@ -96,6 +96,20 @@ TEST(CliCommandHelp, UsageDescriptionAndOptions) {
   EXPECT_EQ(CommandHelp(*commands[2]), "Uso: validador-cli descansa\nDescansa.\n");
 }
 
+// An option the build cannot serve is taken (to be refused with its own message) but not
+// listed, in the command's help or the program's.
+TEST(CliCommandHelp, AnUnlistedOptionIsParsedButNotShown) {
+  constexpr OptionSpec kHidden{"--oculta", "X", "não aparece", false};
+  constexpr std::array<OptionSpec, 2> kOptions = {kColour, kHidden};
+  std::vector<std::unique_ptr<Command>> commands;
+  commands.push_back(std::make_unique<DescribedCommand>(Command::Definition{
+      .name = "pinta", .description = "Pinta.", .synopsis = {}, .options = kOptions,
+      .positionals = {}}));
+  EXPECT_EQ(CommandHelp(*commands[0]), "Uso: validador-cli pinta\nPinta.\n\nOpções:\n  --cor NOME        a cor\n");
+  EXPECT_EQ(GlobalHelp(commands, "").find("--oculta"), std::string::npos);
+  EXPECT_EQ(commands[0]->Execute({"--oculta", "1"}), 0);
+}
+
 TEST(CliCommandHelp, LongOptionKeepsTwoBlanksBeforeItsDescription) {
   const DescribedCommand command(Command::Definition{
       .name = "x", .description = "X.", .synopsis = {}, .options = kLongOptions,

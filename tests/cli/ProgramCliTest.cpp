@@ -87,6 +87,31 @@ TEST(CliGlobalHelp, EndsWithTheOptionsTheAlgorithmsAndTheExitStatuses) {
   for (const auto& line : LinesOf(result.out)) EXPECT_LT(Columns(line), 80u) << line;
 }
 
+TEST(CliCommandHelp, VerifyTellsHowItFindsTheAlgorithm) {
+  const auto result = Cli({"verify", "--help"});
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_NE(result.out.find("algoritmo (padrão: o que dá a 1.ª linha do HASHV.txt)\n"),
+            std::string::npos)
+      << result.out;
+  EXPECT_EQ(result.out.find("padrão md5"), std::string::npos) << result.out;
+}
+
+// A build without the report does not offer --report, in any help.
+TEST(CliCommandHelp, ReportIsOfferedOnlyWhereTheBuildWritesIt) {
+#ifdef VALIDADOR_HAS_REPORT
+  constexpr bool kHasReport = true;
+#else
+  constexpr bool kHasReport = false;
+#endif
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"check", "--help"},
+                                               std::vector<std::string>{"check-file", "--help"},
+                                               std::vector<std::string>{"--help"}}) {
+    const auto result = Cli(args);
+    EXPECT_EQ(result.out.find("--report") != std::string::npos, kHasReport) << result.out;
+    EXPECT_NE(result.out.find("--errors"), std::string::npos);
+  }
+}
+
 TEST(CliVersion, OptionAndCommandPrintTheProjectVersion) {
   for (const char* word : {"--version", "version"}) {
     const auto result = Cli({word});
@@ -145,7 +170,8 @@ TEST_P(CliSharedParserUsage, ExitsWith64AndTheMessage) {
   EXPECT_EQ(result.out, "");
   EXPECT_TRUE(result.err.starts_with("validador-cli: " + std::string(GetParam().message) + "\n"))
       << result.err;
-  EXPECT_TRUE(result.err.ends_with("Use 'validador-cli --help' para ver o uso.\n")) << result.err;
+  EXPECT_TRUE(result.err.ends_with("validador-cli: use 'validador-cli --help' para ver o uso.\n"))
+      << result.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(

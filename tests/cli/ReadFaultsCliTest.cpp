@@ -235,7 +235,9 @@ TEST(ErrorLine, NulInTheMessageIsEscapedNotCut) {
   const ProcessResult result = Cli({"check", delivery.dir.Path().string(), "--case",
                                     delivery.caso, "--bank", delivery.bank});
   EXPECT_EQ(result.exitCode, 2);
-  EXPECT_EQ(result.err, "'1\\02' is not a valid integer value.\n");
+  EXPECT_EQ(result.err,
+            "validador-cli: I_IDENTIFICA_DADOS.txt, quantidade declarada de A: '1\\02' is not a valid "
+            "integer value.\n");
 }
 
 }  // namespace

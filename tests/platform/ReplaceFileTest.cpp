@@ -92,5 +92,32 @@ TEST(ReplaceFile, ConcurrentWritersLeaveOneWholeFile) {
   EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"HASHV.txt"});
 }
 
+// Whether a folder takes an output: a probe file is created and removed, so nothing is left.
+TEST(CheckCanCreateFileIn, AFolderThatTakesAFileIsLeftAsItWas) {
+  const TempDir dir;
+  dir.Write("a.txt", "x");
+  EXPECT_NO_THROW(CheckCanCreateFileIn(dir.Path().string()));
+  EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"a.txt"});
+}
+
+TEST(CheckCanCreateFileIn, AMissingFolderOrAFileIsAnErrorNamingIt) {
+  const TempDir dir;
+  const std::string file = dir.Write("a.txt", "x");
+  for (const std::string& folder : {dir.File("falta"), file}) {
+    try {
+      CheckCanCreateFileIn(folder);
+      ADD_FAILURE() << folder << " was taken as a folder";
+    } catch (const EInOutError& error) {
+      EXPECT_EQ(error.Path(), folder);
+    }
+  }
+  try {
+    CheckCanCreateFileIn(dir.File("falta"));
+  } catch (const EInOutError& error) {
+    EXPECT_EQ(error.Message(), "File not found");
+  }
+  EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"a.txt"});
+}
+
 }  // namespace
 }  // namespace validador::platform

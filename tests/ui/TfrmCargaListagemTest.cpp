@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 #include <filesystem>
@@ -176,11 +177,20 @@ void TestListagem::linesWithFaultsOfEachFileAreShown() {
   QCOMPARE(shown, cliLines);
 }
 
+// One sheet's XML from a workbook, unzipped.
+QByteArray SheetXml(const QString& workbook, const char* sheet) {
+  QProcess unzip;
+  unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), workbook, QString::fromLatin1(sheet)});
+  if (!unzip.waitForFinished(30000)) return {};
+  return unzip.readAllStandardOutput();
+}
+
 void TestListagem::savedListingIsTheCommandLines_data() {
   QTest::addColumn<ListingFormat>("format");
   QTest::addColumn<QString>("name");
   QTest::newRow("CSV") << ListingFormat::Csv << "lista.csv";
   QTest::newRow("JSON Lines") << ListingFormat::JsonLines << "lista.jsonl";
+  QTest::newRow("planilha") << ListingFormat::Workbook << "lista.xlsx";
 }
 
 void TestListagem::savedListingIsTheCommandLines() {
@@ -208,7 +218,19 @@ void TestListagem::savedListingIsTheCommandLines() {
                                     QStringLiteral("/Erros-2024.0042-7.csv")});
   const std::string saved = uitest::ReadFileBytes(path);
   QVERIFY(!saved.empty());
-  QCOMPARE(saved, CliListing(example.Path(), example.dir.File("cli-" + name.toStdString())));
+  const std::string cliPath = example.dir.File("cli-" + name.toStdString());
+  const std::string cli = CliListing(example.Path(), cliPath);
+  if (format == ListingFormat::Workbook) {
+    // The sheets "Erros" and "Resumo" alike; "Entrega" holds the time each was written.
+    QCOMPARE(saved.substr(0, 2), std::string("PK"));
+    for (const char* sheet : {"xl/worksheets/sheet1.xml", "xl/worksheets/sheet2.xml"}) {
+      const QByteArray ours = SheetXml(path, sheet);
+      QVERIFY(ours.contains("<sheetData>"));
+      QCOMPARE(ours, SheetXml(Q(cliPath), sheet));
+    }
+  } else {
+    QCOMPARE(saved, cli);
+  }
   QVERIFY(answerer.Boxes().empty());
 }
 
@@ -383,6 +405,12 @@ void TestListagem::formatOfTheChosenName_data() {
   QTest::newRow(".jsonl com o filtro CSV") << "/p/e.JSONL" << csv << "/p/e.JSONL" << ListingFormat::JsonLines;
   QTest::newRow("outro final") << "/p/e.txt" << csv << "/p/e.txt.csv" << ListingFormat::Csv;
   QTest::newRow("CSV em maiúsculas") << "/p/E.CSV" << csv << "/p/E.CSV" << ListingFormat::Csv;
+  const QString xlsx = QStringLiteral("Planilha do Excel (*.xlsx)");
+  QTest::newRow("sem final, filtro planilha") << "/p/Erros" << xlsx << "/p/Erros.xlsx" << ListingFormat::Workbook;
+  QTest::newRow("nome sugerido, filtro planilha") << "/p/Erros-1.csv" << xlsx << "/p/Erros-1.xlsx"
+                                                  << ListingFormat::Workbook;
+  QTest::newRow(".xlsx com o filtro CSV") << "/p/e.XLSX" << csv << "/p/e.XLSX" << ListingFormat::Workbook;
+  QTest::newRow(".jsonl com o filtro planilha") << "/p/e.jsonl" << xlsx << "/p/e.jsonl" << ListingFormat::JsonLines;
 }
 
 void TestListagem::formatOfTheChosenName() {

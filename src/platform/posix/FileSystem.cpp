@@ -1,14 +1,16 @@
 #include "platform/FileSystem.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 
 #include "layout/Errors.h"
 #include "platform/Paths.h"
-
 #include "platform/posix/StatStamp.h"
 
 namespace validador::platform {
@@ -52,6 +54,20 @@ std::string AbsolutePath(const std::string& path) {
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(path, error);
   return error ? path : absolute.string();
+}
+
+void CheckCanCreateFileIn(const std::string& folder) {
+  static std::atomic<unsigned> next{0};
+  if (!IsDirectory(folder)) {
+    struct stat status {};
+    throw EInOutError::FromErrno(::stat(folder.c_str(), &status) == 0 ? ENOTDIR : ENOENT, folder);
+  }
+  const std::string probe = JoinedPath(folder, ".validador-" + std::to_string(::getpid()) + "." +
+                                                   std::to_string(next++) + ".tmp");
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) throw EInOutError::FromErrno(errno, folder);
+  ::close(fd);
+  ::unlink(probe.c_str());
 }
 
 }  // namespace validador::platform

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 #include "platform/Paths.h"
 #include "platform/windows/FileHandle.h"
 #include "platform/windows/WideText.h"
@@ -78,6 +80,18 @@ std::string AbsolutePath(const std::string& path) {
   if (written == 0 || written >= length) return path;
   absolute.resize(written);
   return Utf8Of(absolute);
+}
+
+// The probe is created new and goes when its handle closes.
+void CheckCanCreateFileIn(const std::string& folder) {
+  static std::atomic<unsigned> next{0};
+  if (!IsDirectory(folder)) throw IoErrorOf(ERROR_PATH_NOT_FOUND, folder);
+  const std::string probe = JoinedPath(folder, ".validador-" + std::to_string(::GetCurrentProcessId()) +
+                                                   "." + std::to_string(next++) + ".tmp");
+  const HANDLE handle = ::CreateFileW(WideOf(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) throw LastIoError(folder);
+  ::CloseHandle(handle);
 }
 
 }  // namespace validador::platform
