@@ -71,11 +71,13 @@ void TfrmCarga::btnGeraResultClick() {
 
 void TfrmCarga::btnConfereHashClick() {
   RunCommand(btnConfereHash, Kind::Other, [this] {
-    const std::optional<ConfereHashChoice> choice = askConfereHash_(this);
+    const std::optional<ConfereHashChoice> choice = askConfereHash_(this, FromPath(carga_.dlb1));
     if (!choice) return;
     std::optional<std::string> manifestDigest;
     if (choice->manifestDigest) manifestDigest = choice->manifestDigest->toStdString();
-    carga_.ConfereHash(manifestDigest);
+    std::optional<std::string> algorithm;
+    if (choice->algorithm) algorithm = choice->algorithm->toStdString();
+    carga_.ConfereHash(manifestDigest, algorithm);
   });
 }
 

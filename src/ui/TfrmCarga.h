@@ -80,7 +80,8 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void SetStopQuestion(StopQuestion question) { askToStop_ = std::move(question); }
   static bool AskWithMessageBox(QWidget* parent);
   // The question of "Confere Hash" (ConfereHashDialog unless replaced); nothing to cancel.
-  using ConfereHashQuestion = std::function<std::optional<ConfereHashChoice>(QWidget* parent)>;
+  using ConfereHashQuestion =
+      std::function<std::optional<ConfereHashChoice>(QWidget* parent, const QString& folder)>;
   void SetConfereHashQuestion(ConfereHashQuestion question) { askConfereHash_ = std::move(question); }
   // Where the error listing goes (the save dialog unless replaced), starting at the
   // suggested path; nothing when the user cancels.

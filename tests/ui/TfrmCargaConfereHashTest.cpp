@@ -145,7 +145,7 @@ void TestConfereHash::auditsTheChosenFolderLikeTheCommandLine() {
   window->dlb1->SetDirectory(FolderOf(delivery));
   if (boxText != kPrompt) window->cbHash->setCurrentText(boxText);
   int questions = 0;
-  window->SetConfereHashQuestion([&](QWidget*) {
+  window->SetConfereHashQuestion([&](QWidget*, const QString&) {
     ++questions;
     ConfereHashChoice choice;
     if (!pasted.isEmpty()) choice.manifestDigest = pasted;
@@ -209,7 +209,7 @@ void TestConfereHash::cancelledQuestionDoesNothing() {
   ShownWindow window;
   window->dlb1->SetDirectory(FolderOf(delivery));
   window->redtResultado->setPlainText(QStringLiteral("log de antes"));
-  window->SetConfereHashQuestion([](QWidget*) { return std::optional<ConfereHashChoice>(); });
+  window->SetConfereHashQuestion([](QWidget*, const QString&) { return std::optional<ConfereHashChoice>(); });
   ModalAnswerer answerer;
 
   Click(window->btnConfereHash);
@@ -231,7 +231,7 @@ void TestConfereHash::buttonsAreOffWhileItRunsAndTheFocusComesBack() {
   window->dlb1->SetDirectory(FolderOf(delivery));
   std::vector<bool> enabledWhileAsked;
   bool runningWhileAsked = false;
-  window->SetConfereHashQuestion([&](QWidget*) {
+  window->SetConfereHashQuestion([&](QWidget*, const QString&) {
     for (QPushButton* button : CommandButtons(*window)) enabledWhileAsked.push_back(button->isEnabled());
     enabledWhileAsked.push_back(window->dlb1->isEnabled());
     enabledWhileAsked.push_back(window->DriveComboBox1->isEnabled());
@@ -279,7 +279,7 @@ void TestConfereHash::refusalsAndErrors() {
   QVERIFY(QTest::qWaitForWindowActive(&*window));
   window->dlb1->SetDirectory(FolderOf(delivery));
   window->cbHash->setCurrentText(boxText);
-  window->SetConfereHashQuestion([](QWidget*) { return std::optional<ConfereHashChoice>(ConfereHashChoice{}); });
+  window->SetConfereHashQuestion([](QWidget*, const QString&) { return std::optional<ConfereHashChoice>(ConfereHashChoice{}); });
   ModalAnswerer answerer;
 
   Click(window->btnConfereHash);
