@@ -3,13 +3,10 @@
 #include <iostream>
 #include <memory>
 
+#include "ProgramVersion.h"
 #include "cli/Command.h"
 #include "cli/CommandRegistry.h"
 #include "cli/Commands.h"
-
-#ifndef VALIDADOR_VERSION
-#error "VALIDADOR_VERSION is defined by the build from the project's version"
-#endif
 
 namespace validador::cli {
 namespace {
@@ -25,7 +22,7 @@ class VersionCommand final : public Command {
 
  protected:
   int Run(const ParsedArgs&) const override {
-    std::cout << "validador-cli " << VALIDADOR_VERSION << "\n";
+    std::cout << "validador-cli " << kProgramVersion << "\n";
     return kExitOk;
   }
 };

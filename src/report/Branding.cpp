@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <array>
 
+#include "ProgramVersion.h"
+
 // Q_INIT_RESOURCE has to be used outside any namespace.
 static void RegisterAssetsResource() { Q_INIT_RESOURCE(assets); }
 
@@ -43,7 +45,9 @@ QString HeadingLine(int i) {
 
 QString SplashHeadingLine() { return QStringLiteral("Serviço de Verificação de Dados Bancários"); }
 
-QString VersionLine() { return QStringLiteral("Versão 2007.1   (Abril 2007) ."); }
+QString VersionLine() {
+  return QStringLiteral("Versão %1   (Abril 2007) .").arg(QLatin1String(kProgramVersion));
+}
 
 QString ProgramTitle() { return QStringLiteral(" Validador "); }
 

@@ -1,7 +1,6 @@
 #include "report/ReportRenderer.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -13,6 +12,7 @@
 #include "platform/ReplaceFile.h"
 #include "report/ReportBand.h"
 #include "report/ReportUnits.h"
+#include "resultado/QtTexts.h"
 
 namespace validador {
 
@@ -98,7 +98,7 @@ bool SaveReportPdf(Report& report, const QString& path, QString* error) {
   }
   try {
     platform::ReplaceFileContents(
-        QFile::encodeName(path).toStdString(),
+        ToPath(path),
         std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
   } catch (const EInOutError& failure) {
     SetError(error, QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2.")

@@ -5,7 +5,6 @@
 
 #include "layout/UGlobal.h"
 #include "resultado/QtTexts.h"
-#include "validation/StandardFiles.h"
 
 namespace validador::ui {
 namespace {
@@ -26,22 +25,13 @@ QString Cell(const QString& text, bool right) {
 
 }  // namespace
 
-QString ShortNameOf(const FileListing& file) {
-  const std::string upperName = UpperAscii(file.arquivo);
-  const auto& catalogue = LayoutCatalogue::Instance();
-  for (const RecordTypeIndex type : kProcessingOrder) {
-    if (upperName.find(UpperAscii(catalogue.NomeArquivo(type))) != std::string::npos) {
-      return QString(QLatin1Char(catalogue.LetraTipo(type)));
-    }
-  }
-  return FromPath(file.arquivo);
-}
-
-QString LinesWithFaultsLine(const ErrorListing& listing) {
-  if (listing.Files().empty()) return {};
+QString LinesWithFaultsLine(const std::vector<FileVerdict>& verdicts) {
+  if (verdicts.empty()) return {};
   QStringList parts;
-  for (const FileListing& file : listing.Files()) {
-    parts << ShortNameOf(file) + QLatin1Char(' ') + Number(file.linhasComErro);
+  for (const FileVerdict& verdict : verdicts) {
+    const QChar letter = QLatin1Char(LayoutCatalogue::Instance().LetraTipo(verdict.type));
+    parts << letter + QLatin1Char(' ') +
+                 (verdict.present ? Number(verdict.LinesWithFaults()) : QStringLiteral("ausente"));
   }
   return QStringLiteral("Linhas com erro: ") + parts.join(QStringLiteral(" · "));
 }

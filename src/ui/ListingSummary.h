@@ -5,17 +5,16 @@
 
 #include <QString>
 
+#include <vector>
+
 #include "validation/ErrorListing.h"
+#include "validation/FileVerdict.h"
 
 namespace validador::ui {
 
-// The type letter of a listed file ('A' for "a_cadastro_agencias.txt"), known by the first
-// standard name its upper-cased name holds, as a chosen file is; the name itself when none.
-QString ShortNameOf(const FileListing& file);
-
-// "Linhas com erro: I 0 · A 0 · B 3", the files in the order they were checked; empty when
-// no file was listed.
-QString LinesWithFaultsLine(const ErrorListing& listing);
+// "Linhas com erro: I 0 · A 0 · B 3 · Y ausente", the files by their type letter in the order
+// they were judged; a file that is not there says so. Empty when no file was judged.
+QString LinesWithFaultsLine(const std::vector<FileVerdict>& verdicts);
 
 // A table, one row a file: its name, its lines, its lines with faults and its faults; a
 // note when a file has more faults than the listing keeps. Empty when no file was listed.

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "validation/LogTexts.h"
 
 namespace validador::ui {
 namespace {
@@ -41,24 +40,19 @@ void OverallProgress::FileStarted(const QString& path) {
   if (!running_ || (fileInWork_ && path == pathInWork_)) return;
   CloseFileInWork(true);
   fileInWork_ = true;
-  errorInFile_ = false;
-  successInFile_ = false;
+  filePassed_ = false;
   pathInWork_ = path;
   ++started_;
 }
 
-void OverallProgress::LineWritten(const LogLine& line) {
-  if (!fileInWork_) return;
-  if (line.style == LogStyle::Error) errorInFile_ = true;
-  if (line.text.rfind(texts::SuccessBefore(), 0) == 0) successInFile_ = true;
+void OverallProgress::FileJudged(const FileVerdict& verdict) {
+  if (!fileInWork_ || !verdict.inLog) return;
+  filePassed_ = verdict.Passed();
 }
 
 void OverallProgress::Finish(End end) {
   if (!running_) return;
-  if (end == End::EndedByError) {
-    errorInFile_ = true;
-    successInFile_ = false;
-  }
+  if (end == End::EndedByError) filePassed_ = false;
   CloseFileInWork(end != End::Interrupted);
   running_ = false;
   finished_ = true;
@@ -69,7 +63,7 @@ void OverallProgress::Clear() { *this = OverallProgress(); }
 
 void OverallProgress::CloseFileInWork(bool counts) {
   if (!fileInWork_) return;
-  if (counts) ++(successInFile_ || !errorInFile_ ? passed_ : failed_);
+  if (counts) ++(filePassed_ ? passed_ : failed_);
   fileInWork_ = false;
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 // The check as a whole, beside the gauge of the file in work: which file of how many is
 // being checked and, once the check is over, how many files passed, how many did not
-// and how many it never reached. A file passes when nothing was written to the log in
-// the error style while it was in work.
+// and how many it never reached. Whether a file passed is its verdict's word.
 
 #include <QString>
 
-#include "validation/VerificationLog.h"
+#include "validation/FileVerdict.h"
 
 namespace validador::ui {
 
@@ -19,8 +18,9 @@ class OverallProgress {
   void Begin(int fileCount);
   // The check takes up the file at `path`; the same path again changes nothing.
   void FileStarted(const QString& path);
-  // A line was written to the log.
-  void LineWritten(const LogLine& line);
+  // The engine judged the file in work. A file the check left without a verdict (one it
+  // could not take up, such as a chosen file with no standard name) counts as failed.
+  void FileJudged(const FileVerdict& verdict);
   // The check is over. The file in work when it was interrupted counts as not reached;
   // when an error ended the check, as failed.
   void Finish(End end);
@@ -48,8 +48,7 @@ class OverallProgress {
   int passed_ = 0;
   int failed_ = 0;
   bool fileInWork_ = false;
-  bool errorInFile_ = false;
-  bool successInFile_ = false;
+  bool filePassed_ = false;
   QString pathInWork_;
 };
 

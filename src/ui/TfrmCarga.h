@@ -221,6 +221,7 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void FolderCheckFinished() override;
   void FileStarted(const std::string& path, RecordTypeIndex type) override;
   void FileFinished() override;
+  void FileJudged(const FileVerdict& verdict) override;
   void PreScanStarted() override;
   void PreScanFinished() override;
   void Progress() override;
@@ -241,6 +242,9 @@ class TfrmCarga : public QWidget, private CargaHooks {
   bool focusSetByCommand_ = false;
   bool rememberInputs_ = false;
   OverallProgress progress_;
+  // The verdicts of the last command's files, as the engine handed them over; emptied with
+  // the log.
+  std::vector<FileVerdict> verdicts_;
   QShortcut* stopShortcut_ = nullptr;
   int expectedFiles_ = 0;  // files the running open command will take up
   int shownAlgorithmIndex_ = -1;

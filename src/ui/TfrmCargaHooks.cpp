@@ -32,12 +32,12 @@ void ShowCursor(Qt::CursorShape shape) {
 
 void TfrmCarga::LogLineAdded(const LogLine& line) {
   redtResultado->AppendLine(FromCp1252(line.text), line.style);
-  progress_.LineWritten(line);
 }
 
 void TfrmCarga::LogCleared() {
   redtResultado->Reset();
   progress_.Clear();
+  verdicts_.clear();
   ShowOverallProgress();
 }
 
@@ -73,6 +73,11 @@ void TfrmCarga::FileStarted(const std::string& path, RecordTypeIndex) {
 void TfrmCarga::ShowOverallProgress() { lblProgressoGeral->setText(progress_.Text()); }
 void TfrmCarga::FolderCheckFinished() { RestoreCursor(); }
 void TfrmCarga::FileFinished() { RestoreCursor(); }
+
+void TfrmCarga::FileJudged(const FileVerdict& verdict) {
+  progress_.FileJudged(verdict);
+  verdicts_.push_back(verdict);
+}
 void TfrmCarga::PreScanStarted() { ShowCursor(Qt::BusyCursor); }
 void TfrmCarga::PreScanFinished() { RestoreCursor(); }
 

@@ -45,7 +45,7 @@ void TfrmCarga::CreateListingView() {
 }
 
 bool TfrmCarga::ListingAvailable() const {
-  return !carga_.PastaVerificada.empty() && !carga_.Listagem.Files().empty();
+  return !carga_.PastaVerificada.empty() && !verdicts_.empty();
 }
 
 QString TfrmCarga::SuggestedListingPath() const {
@@ -69,7 +69,7 @@ void TfrmCarga::ShowListing() {
   lblLinhasComErro->setGeometry(left, kLinesWithFaultsPlace.top(),
                                 kLinesWithFaultsPlace.right() + 1 - left,
                                 kLinesWithFaultsPlace.height());
-  const QString line = LinesWithFaultsLine(carga_.Listagem);
+  const QString line = LinesWithFaultsLine(verdicts_);
   lblLinhasComErro->setText(
       lblLinhasComErro->fontMetrics().elidedText(line, Qt::ElideRight, lblLinhasComErro->width()));
   lblLinhasComErro->show();

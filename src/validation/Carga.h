@@ -19,6 +19,7 @@
 #include "layout/UGlobal.h"
 #include "validation/ErrorListing.h"
 #include "validation/FileScan.h"
+#include "validation/FileVerdict.h"
 #include "validation/PreScanResult.h"
 #include "validation/RunResult.h"
 #include "validation/VerificationLog.h"
@@ -44,6 +45,9 @@ class CargaHooks {
   // The driver takes up one file; it is done with it, whatever it found.
   virtual void FileStarted(const std::string& /*path*/, RecordTypeIndex /*type*/) {}
   virtual void FileFinished() {}
+  // The file's verdict, once it is judged: every file the driver takes up (a missing one
+  // too), and the files only the error listing takes in (`inLog` false).
+  virtual void FileJudged(const FileVerdict& /*verdict*/) {}
   // A file's lines are counted and looked over before its records are judged.
   virtual void PreScanStarted() {}
   virtual void PreScanFinished() {}
@@ -98,6 +102,8 @@ class Carga : public TComponent, private HashNotifier {
   // this many rows a file (0: all). Unset: no listing.
   std::optional<std::int64_t> ListagemPedida;
   ErrorListing Listagem;  // the last command's, emptied by "Limpa Tela"
+  // The verdicts of the files the last command judged, in order; emptied by "Limpa Tela".
+  std::vector<FileVerdict> Veredictos;
 
   // ---- identification values and the chosen folder ----
   std::string NumCaso, NumBanco, NomeAnalista, TelContato, EmailContato;
@@ -152,6 +158,8 @@ class Carga : public TComponent, private HashNotifier {
   // The driver's log blocks from what the one read of a file found.
   bool StopsBeforeTheRun(const PreScanResult& scan, RecordTypeIndex type, const std::string& digest);
   RunResult RelataCorrida(RecordTypeIndex type, std::int64_t lineCount, const LineFacts& facts);
+  void WriteRunBlocks(RecordTypeIndex type, std::int64_t lineCount, CountCheck count,
+                      const RunResult& run);
   void WriteRunOutcome(const RunResult& run, RecordTypeIndex type, const std::string& elapsed,
                        const std::string& digest);
 
@@ -165,9 +173,11 @@ class Carga : public TComponent, private HashNotifier {
   std::vector<std::map<std::string, std::string>> DigestsOfPresentFiles(
       const std::vector<std::string>& paths, const std::vector<std::string>& algorithms,
       const std::vector<std::string>& lines);
-  void ListaArquivo(const std::string& path, RecordTypeIndex type, const ScanOutcome& scan);
-  void ListaArquivoAusente(const std::string& path, RecordTypeIndex type);
+  FileJudgeInputs JudgeInputsFor(const std::string& path, RecordTypeIndex type) const;
+  void Julgado(FileVerdict verdict);
+  void ListaArquivo(const FileVerdict& verdict);
   void ListaSemLog(const std::string& path, RecordTypeIndex type);
+  void WriteHeaderBlocks(const HeaderVerdict& verdict, const std::string& digest);
   ComandoResultado UntilStopped(const std::function<void()>& check);
   bool CheckChosenFile(const std::string& path);
   std::optional<std::string> ManifestoNaPasta(const std::string& folder);

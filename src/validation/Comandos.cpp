@@ -14,6 +14,7 @@ void Carga::LimpaTela() {
   PastaVerificada.clear();
   Log.Clear();
   Listagem = ErrorListing(ListagemPedida.value_or(ErrorListing::kDefaultMaxErrors));
+  Veredictos.clear();
   hooks_->LogCleared();
   Memo2.clear();
   for (auto& box : Edit) box.clear();

@@ -46,4 +46,18 @@ VALIDADOR_TEXT(HashBoxPrompt, "Método hash...")
 
 #undef VALIDADOR_TEXT
 
+std::string FileMissing(std::string_view tabela) {
+  return "Arquivo: " + std::string(tabela) + FileMissingAfter();
+}
+
+std::string FileEmpty(std::string_view tabela) { return EmptyFile() + std::string(tabela); }
+
+std::string CountNotVerified(std::string_view tabela) {
+  return CountNotVerifiedBefore() + std::string(tabela) + CountNotVerifiedAfter();
+}
+
+std::string CountDiffers(std::string_view tabela) {
+  return "Arquivo: " + std::string(tabela) + CountDiffersMiddle() + CountDiffersEnd();
+}
+
 }  // namespace validador::texts

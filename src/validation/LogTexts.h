@@ -2,6 +2,7 @@
 // The fixed texts that checks write to the log or show, in Windows-1252.
 
 #include <string>
+#include <string_view>
 
 namespace validador::texts {
 
@@ -32,6 +33,12 @@ const std::string& EmptyFile();               // "Arquivo Vazio: "
 const std::string& WrongBank();               // "O nº do banco no arquivo difere do informado; linha: "
 const std::string& SuccessBefore();           // "Carga efetuada com sucesso: "
 const std::string& SuccessRecords();          // ", N.º de Registros: "
+
+// Whole messages about a file, built around its table name.
+std::string FileMissing(std::string_view tabela);     // "Arquivo: <tabela> não existe na pasta selecionada!"
+std::string FileEmpty(std::string_view tabela);       // "Arquivo Vazio: <tabela>"
+std::string CountNotVerified(std::string_view tabela);
+std::string CountDiffers(std::string_view tabela);
 
 // Error listing.
 const std::string& LooksUtf8();  // "O arquivo parece estar codificado em UTF-8; o layout pede Windows-1252"

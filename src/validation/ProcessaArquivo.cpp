@@ -83,8 +83,8 @@ void Carga::WriteRunOutcome(const RunResult& run, RecordTypeIndex type,
   EscreveLog("", false);
 }
 
-// One read of the file answers every question; the answers are then written in the
-// order the checks come in: header, pre-scan, count, records.
+// One read of the file answers every question and one verdict weighs the answers; the log
+// then writes them in the order the checks come in: header, pre-scan, count, records.
 bool Carga::ProcessaArquivo(const std::string& path, RecordTypeIndex type) {
   FEdit = path;
   hooks_->StateChanged();
@@ -92,29 +92,52 @@ bool Carga::ProcessaArquivo(const std::string& path, RecordTypeIndex type) {
   const FileFinishedNotice fileFinished(*hooks_);
   if (FEdit.empty()) return false;
   if (!FileExists(path)) {
-    EscreveLog("Arquivo: " + std::string(NomeTabela(type)) + texts::FileMissingAfter(), true);
+    EscreveLog(texts::FileMissing(NomeTabela(type)), true);
     EscreveLog("", false);
-    ListaArquivoAusente(path, type);
+    Julgado(JudgeMissingFile(JudgeInputsFor(path, type)));
     return false;
   }
 
   const ElapsedTime elapsed;
   const ScanOutcome scan = ReadForItsCheck(path, type);
-  const bool headerPassed = type != rtI || ValidaIdentificacao(scan.firstLine, scan.digest);
-  ListaArquivo(path, type, scan);
-  if (!headerPassed) return false;
+  FileVerdict verdict = JudgeFile(JudgeInputsFor(path, type), scan);
+  if (type == rtI) ValidaIdentificacao(scan.firstLine, scan.digest);
+  if (!verdict.header.Passed()) {
+    Julgado(std::move(verdict));
+    return false;
+  }
 
   lblTotRegVisible = true;
-  const PreScanResult preScan{scan.facts.PreScanLines(), scan.facts.lastWrongLetter,
-                              scan.facts.firstWrongBank};
-  lblTotReg = std::to_string(preScan.lineCount);
+  lblTotReg = std::to_string(verdict.preScan.lineCount);
   hooks_->StateChanged();
-  if (StopsBeforeTheRun(preScan, type, scan.digest)) return false;
+  if (StopsBeforeTheRun(verdict.preScan, type, scan.digest)) {
+    Julgado(std::move(verdict));
+    return false;
+  }
 
-  const RunResult run = RelataCorrida(type, preScan.lineCount, scan.facts);
-  WriteRunOutcome(run, type, elapsed.Text(), scan.digest);
+  WriteRunBlocks(type, verdict.preScan.lineCount, verdict.count, verdict.run);
+  WriteRunOutcome(verdict.run, type, elapsed.Text(), scan.digest);
   if (type != rtI) AddToDigestList(scan.digest);
+  Julgado(std::move(verdict));
   return true;
+}
+
+FileJudgeInputs Carga::JudgeInputsFor(const std::string& path, RecordTypeIndex type) const {
+  FileJudgeInputs inputs;
+  inputs.type = type;
+  inputs.path = path;
+  inputs.typedCase = edtNrCaso;
+  inputs.typedBank = edtNrBanco;
+  if (type != rtI) inputs.declaredCount = Edit[static_cast<std::size_t>(type)];
+  inputs.listing = ListagemPedida.has_value();
+  return inputs;
+}
+
+// The verdict goes to the listing, the shell and the command's list of verdicts.
+void Carga::Julgado(FileVerdict verdict) {
+  ListaArquivo(verdict);
+  hooks_->FileJudged(verdict);
+  Veredictos.push_back(std::move(verdict));
 }
 
 // A file that changed while it was read is reported in the log by its table name; the

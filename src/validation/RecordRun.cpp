@@ -9,52 +9,50 @@
 #include "validation/LogTexts.h"
 
 namespace validador {
-namespace {
-
-// The declared-count box of each record type (A,B,C,E,I,O,T,Y -> Edit1..Edit8).
-constexpr int DeclaredCountBox(RecordTypeIndex type) { return static_cast<int>(type); }
-
-}  // namespace
 
 bool Carga::ConfereQtdeLinhas(RecordTypeIndex type, std::int64_t lineCount) {
-  const std::string& box = Edit[DeclaredCountBox(type)];
-  if (box.empty()) {
-    WriteErrorBlock(texts::CountNotVerifiedBefore() + std::string(NomeTabela(type)) +
-                    texts::CountNotVerifiedAfter());
-    return false;
-  }
-  return StrToInt64(box) != lineCount;
+  const CountCheck count = CompareDeclaredCount(Edit[static_cast<std::size_t>(type)], lineCount);
+  if (count == CountCheck::Unverified) WriteErrorBlock(texts::CountNotVerified(NomeTabela(type)));
+  return count == CountCheck::Differs;
 }
 
 // Writes what the run found on the file's lines and leaves the gauge where the run would:
 // at the valid records, out of the file's lines.
 RunResult Carga::RelataCorrida(RecordTypeIndex type, std::int64_t lineCount,
                                const LineFacts& facts) {
+  const CountCheck count = type == rtI ? CountCheck::NotCompared
+                                       : CompareDeclaredCount(Edit[static_cast<std::size_t>(type)], lineCount);
+  const RunResult run = JudgeRun(count, facts);
+  WriteRunBlocks(type, lineCount, count, run);
+  return run;
+}
+
+// The run's own log lines: an undeclared count first (the run goes on), then where it stopped.
+void Carga::WriteRunBlocks(RecordTypeIndex type, std::int64_t lineCount, CountCheck count,
+                           const RunResult& run) {
   const std::string tabela(NomeTabela(type));
   GaugeMax = lineCount;
   GaugePos = 0;
-  RunResult run;
-  if (type != rtI && ConfereQtdeLinhas(type, lineCount)) {
-    WriteErrorBlock("Arquivo: " + tabela + texts::CountDiffersMiddle() + texts::CountDiffersEnd());
-  } else if (facts.fault == RunFault::FieldCount) {
-    run.validRecords = facts.firstFault - 1;
-    WriteErrorBlock(texts::FieldCountDiffers() + tabela + texts::LinePrefix() +
-                    std::to_string(facts.firstFault));
-  } else if (facts.fault == RunFault::Record) {
-    run.validRecords = facts.firstFault - 1;
-    run.MensagemErro = facts.MensagemErro;
-    // The driver closes this block after the file's digest.
-    EscreveLog(texts::ErrorBanner(), true);
-    EscreveLog(tabela + ": " + facts.MensagemErro + texts::LinePrefix() +
-                   std::to_string(facts.firstFault),
-               true);
-  } else {
-    run.status = RunStatus::Passed;
-    run.validRecords = facts.count;
+  if (count == CountCheck::Unverified) WriteErrorBlock(texts::CountNotVerified(tabela));
+  switch (run.stop) {
+    case RunStop::CountDiffers:
+      WriteErrorBlock(texts::CountDiffers(tabela));
+      break;
+    case RunStop::FieldCount:
+      WriteErrorBlock(texts::FieldCountDiffers() + tabela + texts::LinePrefix() +
+                      std::to_string(run.stopLine));
+      break;
+    case RunStop::Record:
+      // The driver closes this block after the file's digest.
+      EscreveLog(texts::ErrorBanner(), true);
+      EscreveLog(tabela + ": " + run.MensagemErro + texts::LinePrefix() + std::to_string(run.stopLine),
+                 true);
+      break;
+    case RunStop::None:
+      break;
   }
   GaugePos = run.validRecords;
   hooks_->StateChanged();
-  return run;
 }
 
 RunResult Carga::insereDadosTabelas(const std::string& path, RecordTypeIndex type) {

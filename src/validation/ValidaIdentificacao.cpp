@@ -17,24 +17,11 @@ namespace {
 constexpr int kHeaderFields = 16;
 constexpr int kFirstCountField = 9;  // a_qtde_reg; fields 9..16 go to Edit1..Edit8
 
-// Field k (from 1) of a header line that holds exactly 15 tabs.
-std::string HeaderField(std::string_view line, int k) {
-  const std::int64_t begin = k == 1 ? 0 : Carga::PosicaoSeparador("\t", line, k - 1);
-  const std::int64_t end = k == kHeaderFields ? static_cast<std::int64_t>(line.size()) + 1
-                                              : Carga::PosicaoSeparador("\t", line, k);
-  return std::string(line.substr(static_cast<std::size_t>(begin),
-                                 static_cast<std::size_t>(end - 1 - begin)));
-}
-
-bool WasCut(const FirstLine& header, int k) {
-  return static_cast<std::size_t>(k - 1) < header.fieldCut.size() && header.fieldCut[k - 1];
-}
-
 // A declared count, in 64 bits: a file may hold more than 2^31 lines. A field too long
 // to have been kept whole is no integer this check will take.
 std::int64_t DeclaredCount(const FirstLine& header, int k) {
   const std::string text = HeaderField(header.text, k);
-  if (WasCut(header, k)) {
+  if (HeaderFieldWasCut(header, k)) {
     throw EConvertError("'" + text + "\x85' is not a valid integer value");
   }
   return StrToInt64(text);
@@ -67,21 +54,23 @@ bool Carga::ValidaIdentificacao(const std::string& path) {
   request.keepFirstLine = true;
   request.listing = ListingOfScan();
   const ScanOutcome scan = Varre(path, request);
+  FileJudgeInputs inputs = JudgeInputsFor(path, rtI);
+  inputs.headerOnly = true;
+  FileVerdict verdict = JudgeFile(inputs, scan);
   const bool passed = ValidaIdentificacao(scan.firstLine, scan.digest);
-  ListaArquivo(path, rtI, scan);
+  Julgado(std::move(verdict));
   return passed;
 }
 
-// The header's values as the file holds them. A case or bank number too long to have
-// been kept whole differs from anything typed.
+// The header's values as the file holds them, then its blocks as its verdict has them.
 bool Carga::ValidaIdentificacao(const FirstLine& header, const std::string& digest) {
-  const std::string& line = header.text;
-  TRetorno fields;
-  if (SeparaCampos(line, rtI, fields) != kHeaderFields) {
+  const HeaderVerdict verdict = JudgeHeader(header, edtNrCaso, edtNrBanco);
+  if (!verdict.fieldCountRight) {
     WriteErrorBlock(texts::HeaderFieldCount());
     return false;
   }
 
+  const std::string& line = header.text;
   EmailContato = HeaderField(line, 8);
   TelContato = HeaderField(line, 7);
   NomeAnalista = HeaderField(line, 6);
@@ -91,13 +80,14 @@ bool Carga::ValidaIdentificacao(const FirstLine& header, const std::string& dige
   }
   NumCaso = HeaderField(line, 2);
   NumBanco = HeaderField(line, 3);
+  WriteHeaderBlocks(verdict, digest);
+  AddToDigestList(digest);
+  return verdict.Passed();
+}
 
-  bool passed = true;
-  if (NumCaso != edtNrCaso || WasCut(header, 2)) {
-    WriteErrorBlock(texts::HeaderWrongCase());
-    passed = false;
-  }
-  if (NumBanco != edtNrBanco || WasCut(header, 3)) {
+void Carga::WriteHeaderBlocks(const HeaderVerdict& verdict, const std::string& digest) {
+  if (!verdict.caseRight) WriteErrorBlock(texts::HeaderWrongCase());
+  if (!verdict.bankRight) {
     // Unlike the driver's blocks, this one has its empty line, in the error style, before
     // the asterisk line.
     EscreveLog(texts::ErrorBanner(), true);
@@ -105,10 +95,7 @@ bool Carga::ValidaIdentificacao(const FirstLine& header, const std::string& dige
     EscreveLog(digest, true);
     EscreveLog("", true);
     EscreveLog(texts::AsteriskLine(), true);
-    passed = false;
   }
-  AddToDigestList(digest);
-  return passed;
 }
 
 }  // namespace validador

@@ -59,7 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
         WholeFileCase{"Missing", [](testsupport::Delivery& d) { d.Remove(rtB); }, rtB,
                       {"0 arquivo 0 Arquivo: B_cad_deposit_favorecidos não existe na pasta selecionada!"}},
         WholeFileCase{"Empty", [](testsupport::Delivery& d) { d.WriteFile(rtE, ""); }, rtE,
-                      {"0 arquivo 0 Arquivo Vazio: E_extrato_bancario"}},
+                      {"0 arquivo 0 Arquivo Vazio: E_extrato_bancario",
+                       // the header still declares the file's three lines
+                       "0 arquivo 0 Arquivo: E_extrato_bancario. O nº de linhas do arquivo difere do "
+                       "arquivo I_identifica_dados"}},
         WholeFileCase{"CountDiffers",
                       [](testsupport::Delivery& d) {
                         d.counts[rtC] = "7";
@@ -95,6 +98,45 @@ INSTANTIATE_TEST_SUITE_P(
                         d.WriteHeader();
                       },
                       rtI, {"0 arquivo 0 O número de referência da tabela I está incorreto"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An empty file gets its own row and, like any data file, the row of its declared count.
+struct EmptyFileCase {
+  const char* name;
+  std::string declared;  // the E count in the header; "" for a file checked on its own
+  std::vector<std::string> rows;
+};
+
+class EmptyFileRows : public ListagemTest, public ::testing::WithParamInterface<EmptyFileCase> {};
+
+TEST_P(EmptyFileRows, WeighTheDeclaredCount) {
+  delivery.WriteFile(rtE, "");
+  if (GetParam().declared.empty()) {
+    hooks.chosenFile = delivery.PathOf(rtE);
+    carga.AbreArquivo();
+  } else {
+    delivery.counts[rtE] = GetParam().declared;
+    delivery.WriteHeader();
+    carga.AbreArquivos();
+  }
+  EXPECT_EQ(RowsOf("E_EXTRATO_BANCARIO.txt"), GetParam().rows);
+  // The log is the driver's: the empty-file block, never a count block.
+  for (const std::string& line : LogOf(carga)) EXPECT_EQ(line.find("linhas"), std::string::npos) << line;
+}
+
+const std::string kEmptyRow = "0 arquivo 0 Arquivo Vazio: E_extrato_bancario";
+const std::string kDiffersRow =
+    "0 arquivo 0 Arquivo: E_extrato_bancario. O nº de linhas do arquivo difere do arquivo I_identifica_dados";
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, EmptyFileRows,
+    ::testing::Values(
+        EmptyFileCase{"DeclaredZero", "0", {kEmptyRow}},
+        EmptyFileCase{"DeclaredSome", "5", {kEmptyRow, kDiffersRow}},
+        EmptyFileCase{"DeclaredPast32Bits", "9999999999", {kEmptyRow, kDiffersRow}},
+        EmptyFileCase{"DeclaredNegative", "-1", {kEmptyRow, kDiffersRow}},
+        EmptyFileCase{"NoneDeclared", "",
+                      {kEmptyRow, "0 arquivo 0 O arquivo: E_extrato_bancario não teve o nº de linhas verificado"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ListagemTest, ListsEveryStageOfTheLinesWithTheLineNumberInTheText) {

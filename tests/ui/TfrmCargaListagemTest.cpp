@@ -138,10 +138,12 @@ void TestListagem::linesWithFaultsOfEachFileAreShown() {
 
   CheckAllFiles(*window, example.Path());
 
+  // The command line's summaries count the missing Y file's lines as 0; the window says it is
+  // not there.
   const QString expected = QStringLiteral(
-      "Linhas com erro: I 0 · A 1 · B 1 · C 0 · E 1 · O 1 · T 1 · Y 0");
+      "Linhas com erro: I 0 · A 1 · B 1 · C 0 · E 1 · O 1 · T 1 · Y ausente");
   QCOMPARE(LinesWithFaultsFromSummaries(CliListing(example.Path(), example.dir.File("cli.jsonl"))),
-           expected);
+           QString(expected).replace(QStringLiteral("Y ausente"), QStringLiteral("Y 0")));
   QVERIFY(window->lblLinhasComErro->isVisible());
   QCOMPARE(window->lblLinhasComErro->text(), expected);
   // The whole table, every file's name and its faults, in the tooltip.
@@ -395,7 +397,7 @@ void TestListagem::formatOfTheChosenName() {
 
 void TestListagem::summaryTexts() {
   ErrorListing listing(2);
-  QCOMPARE(validador::ui::LinesWithFaultsLine(listing), QString());
+  QCOMPARE(validador::ui::LinesWithFaultsLine({}), QString());
   QCOMPARE(validador::ui::ListingDetails(listing), QString());
   const std::vector<validador::FileListing> files = {
       FileWith("i_identifica_dados.txt", 1, 0, 0),
@@ -409,11 +411,18 @@ void TestListagem::summaryTexts() {
     begun.erros = file.erros;
   }
 
-  QCOMPARE(validador::ui::ShortNameOf(listing.Files()[0]), QStringLiteral("I"));
-  QCOMPARE(validador::ui::ShortNameOf(listing.Files()[1]), QStringLiteral("E"));
-  QCOMPARE(validador::ui::ShortNameOf(listing.Files()[2]), QStringLiteral("notas.txt"));
-  QCOMPARE(validador::ui::LinesWithFaultsLine(listing),
-           QStringLiteral("Linhas com erro: I 0 · E 2.345 · notas.txt 1"));
+  // The letter is the verdict's type, whatever the file is called; a missing file says so.
+  std::vector<validador::FileVerdict> verdicts(3);
+  verdicts[0].type = validador::rtI;
+  verdicts[0].present = true;
+  verdicts[1].type = validador::rtE;
+  verdicts[1].present = true;
+  verdicts[1].nameOnDisk = "notas.txt";
+  verdicts[1].lineRows.linesWithError = 2345;
+  verdicts[2].type = validador::rtY;
+  verdicts[2].lineRows.linesWithError = 7;  // never shown: the file is not there
+  QCOMPARE(validador::ui::LinesWithFaultsLine(verdicts),
+           QStringLiteral("Linhas com erro: I 0 · E 2.345 · Y ausente"));
   const QString details = validador::ui::ListingDetails(listing);
   QVERIFY2(details.contains(QStringLiteral("1.234.567")), qPrintable(details));
   QVERIFY(details.contains(QStringLiteral("2.346")));

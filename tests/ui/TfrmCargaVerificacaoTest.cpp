@@ -350,6 +350,9 @@ void TestVerificacao::tallyAtTheEnd_data() {
       << "contagem" << "Verificação encerrada por um erro — 8 arquivos: 0 sem erro, 1 com erro, 7 não verificados";
   QTest::newRow("um arquivo escolhido")
       << "um" << "Verificação concluída — 1 arquivo: 1 sem erro, 0 com erro";
+  // On its own a data file has no declared count: the log's count block makes it fail.
+  QTest::newRow("um arquivo de dados")
+      << "dados" << "Verificação concluída — 1 arquivo: 0 sem erro, 1 com erro";
   QTest::newRow("um arquivo sem nome padrão")
       << "sem nome" << "Verificação concluída — 1 arquivo: 0 sem erro, 1 com erro";
 }
@@ -370,47 +373,90 @@ void TestVerificacao::tallyAtTheEnd() {
   if (fault == "caso") uitest::Type(window->edtNrCaso, QStringLiteral("outro"));
   const std::string other = delivery.dir.Write("notas.txt", "x");
   window->SetFileChooser([&](QWidget*, const QString&) {
-    return std::optional<QString>(Q(fault == "um" ? delivery.PathOf(validador::rtI) : other));
+    return std::optional<QString>(Q(fault == "um"      ? delivery.PathOf(validador::rtI)
+                                    : fault == "dados" ? delivery.PathOf(validador::rtC)
+                                                       : other));
   });
   ModalAnswerer answerer;
+  const bool oneFile = fault == "um" || fault == "dados" || fault == "sem nome";
 
-  Click(fault == "um" || fault == "sem nome" ? window->btnAbreUm : window->btnAbreTodos);
+  Click(oneFile ? window->btnAbreUm : window->btnAbreTodos);
 
   QCOMPARE(window->lblProgressoGeral->text(), tally);
+  // The tally is the verdicts' word: as many files pass as verdicts say so.
+  int passedVerdicts = 0;
+  for (const validador::FileVerdict& verdict : window->Engine().Veredictos) {
+    if (verdict.inLog && verdict.Passed()) ++passedVerdicts;
+  }
+  QVERIFY2(tally.contains(QStringLiteral("— %1 arquivo").arg(oneFile ? 1 : 8)), qPrintable(tally));
+  QVERIFY2(tally.contains(QStringLiteral(": %1 sem erro").arg(passedVerdicts)), qPrintable(tally));
 }
 
 void TestVerificacao::tallyCountsTheFileInWork() {
-  const auto line = [](validador::LogStyle style, const std::string& text) {
-    return validador::LogLine{text, style};
+  const auto verdict = [](validador::FileOutcome outcome, validador::CountCheck count) {
+    validador::FileVerdict judged;
+    judged.present = outcome != validador::FileOutcome::Missing;
+    judged.count = count;
+    judged.preScan.lineCount = 3;
+    if (outcome == validador::FileOutcome::RunPassed) judged.run.status = validador::RunStatus::Passed;
+    if (outcome == validador::FileOutcome::StoppedBeforeRun) judged.preScan.lastWrongLetterLine = 2;
+    return judged;
   };
-  const validador::LogLine success =
-      line(validador::LogStyle::Normal, validador::texts::SuccessBefore() + "A_cadastro_agencia.");
-  const validador::LogLine fault = line(validador::LogStyle::Error, "ERRO!");
+  const validador::FileVerdict passed = verdict(validador::FileOutcome::RunPassed, validador::CountCheck::Equal);
+  const validador::FileVerdict failed = verdict(validador::FileOutcome::RunFailed, validador::CountCheck::Differs);
+  QCOMPARE(passed.Outcome(), validador::FileOutcome::RunPassed);
+  QVERIFY(passed.Passed());
+  QCOMPARE(failed.Outcome(), validador::FileOutcome::RunFailed);
+  QVERIFY(!failed.Passed());
 
   OverallProgress interrupted;
   interrupted.Begin(8);
   interrupted.FileStarted(QStringLiteral("/p/I_IDENTIFICA_DADOS.txt"));
-  interrupted.LineWritten(success);
+  interrupted.FileJudged(passed);
   interrupted.FileStarted(QStringLiteral("/p/A_CADASTRO_AGENCIAS.txt"));
   interrupted.FileStarted(QStringLiteral("/p/A_CADASTRO_AGENCIAS.txt"));  // the same file
   QCOMPARE(interrupted.Text(), QStringLiteral("Arquivo 2 de 8: A_CADASTRO_AGENCIAS.txt"));
-  interrupted.LineWritten(fault);
   interrupted.Finish(OverallProgress::End::Interrupted);
   QCOMPARE(interrupted.Text(),
            QStringLiteral("Verificação interrompida — 8 arquivos: 1 sem erro, 0 com erro, 7 não verificados"));
 
-  OverallProgress countUnverified;  // error block, then the success line: passed
+  // The run passed, but no count was declared: the log has its error block, the file failed.
+  OverallProgress countUnverified;
   countUnverified.Begin(1);
   countUnverified.FileStarted(QStringLiteral("a.txt"));
-  countUnverified.LineWritten(fault);
-  countUnverified.LineWritten(success);
+  countUnverified.FileJudged(verdict(validador::FileOutcome::RunPassed, validador::CountCheck::Unverified));
   countUnverified.Finish(OverallProgress::End::Completed);
-  QCOMPARE(countUnverified.Passed(), 1);
+  QCOMPARE(countUnverified.Passed(), 0);
+  QCOMPARE(countUnverified.Failed(), 1);
+
+  // Each file by its own verdict; a missing file and one stopped before its run fail.
+  OverallProgress mixed;
+  mixed.Begin(4);
+  const validador::FileVerdict each[] = {
+      passed, failed, verdict(validador::FileOutcome::Missing, validador::CountCheck::NotCompared),
+      verdict(validador::FileOutcome::StoppedBeforeRun, validador::CountCheck::Equal)};
+  for (int k = 0; k < 4; ++k) {
+    mixed.FileStarted(QStringLiteral("f%1.txt").arg(k));
+    mixed.FileJudged(each[k]);
+  }
+  mixed.Finish(OverallProgress::End::Completed);
+  QCOMPARE(mixed.Text(), QStringLiteral("Verificação concluída — 4 arquivos: 1 sem erro, 3 com erro"));
+
+  // A verdict of a file only the listing took in does not count for the file in work.
+  OverallProgress outOfTheLog;
+  outOfTheLog.Begin(1);
+  outOfTheLog.FileStarted(QStringLiteral("a.txt"));
+  outOfTheLog.FileJudged(failed);
+  validador::FileVerdict listedOnly = passed;
+  listedOnly.inLog = false;
+  outOfTheLog.FileJudged(listedOnly);
+  outOfTheLog.Finish(OverallProgress::End::Completed);
+  QCOMPARE(outOfTheLog.Failed(), 1);
 
   OverallProgress endedByError;
   endedByError.Begin(2);
   endedByError.FileStarted(QStringLiteral("a.txt"));
-  endedByError.LineWritten(success);
+  endedByError.FileJudged(passed);
   endedByError.Finish(OverallProgress::End::EndedByError);
   QCOMPARE(endedByError.Failed(), 1);
   QCOMPARE(endedByError.NotReached(), 1);
