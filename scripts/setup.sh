@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and benchmarking need.
 # Idempotent: only missing packages are installed. Works as root or through sudo.
-# Usage: scripts/setup.sh [--cross-aarch64] [--windows]
+# Usage: scripts/setup.sh [--cross-aarch64] [--windows] [--windows-gui] [--package]
 #   --cross-aarch64  also the 64-bit ARM cross compiler and qemu-user (scripts/test-portable.sh)
 #   --windows        also MinGW-w64 and Wine (scripts/test-windows.sh)
+#   --windows-gui    also what building Qt for Windows from Debian's source and testing,
+#                    driving and packaging the desktop program under Wine need
+#                    (scripts/build-qt-windows.sh, scripts/drive-windows.sh, NSIS)
 #   --package        also what scripts/package.sh needs (dpkg-dev, help2man, zip)
 set -euo pipefail
 
@@ -20,6 +23,10 @@ for option in "$@"; do
   case $option in
     --cross-aarch64) packages+=(g++-aarch64-linux-gnu qemu-user) ;;
     --windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64) ;;
+    --windows-gui)
+      packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+        wine wine64 dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+        nsis zip unzip xvfb xauth xdotool poppler-utils) ;;
     --package) packages+=(dpkg-dev help2man zip) ;;
     *) echo "setup: unknown option $option" >&2; exit 64 ;;
   esac

@@ -27,14 +27,20 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 // The toolkit needs an application object. The command line always paints off screen,
 // whatever QT_QPA_PLATFORM names and whether or not there is a display: "-platform"
-// on the application's command line takes precedence over the environment.
+// on the application's command line takes precedence over the environment. On Windows
+// the offscreen platform knows only the fonts of a folder beside the toolkit, so there
+// the minimal platform paints, with the system's fonts.
 void EnsureGuiApplication() {
   if (QGuiApplication::instance() != nullptr) return;
   qInstallMessageHandler(QuietMessages);
   static int argc = 3;
   static char name[] = "validador-cli";
   static char platformOption[] = "-platform";
+#ifdef _WIN32
+  static char offscreen[] = "minimal:enable_fonts";
+#else
   static char offscreen[] = "offscreen";
+#endif
   static char* argv[] = {name, platformOption, offscreen, nullptr};
   static std::unique_ptr<QGuiApplication> application = std::make_unique<QGuiApplication>(argc, argv);
   InitBrandingResources();

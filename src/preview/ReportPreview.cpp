@@ -199,7 +199,7 @@ void ReportPreview::OpenSavedPdf() {
   if (savedPdf_.isEmpty()) return;
   if (!openFile_(savedPdf_)) {
     QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("Não foi possível abrir %1").arg(savedPdf_));
+                         QStringLiteral("Não foi possível abrir %1").arg(QDir::toNativeSeparators(savedPdf_)));
   }
 }
 

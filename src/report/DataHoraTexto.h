@@ -1,21 +1,17 @@
 #pragma once
-// The date and the time as the report writes them: in the system's short date format
-// and long time format.
+// The date and the time as the report writes them: day/month/year and a 24-hour time
+// with seconds, in Western digits, whatever the system's language and regional formats
+// ("07/03/2024", "21:05:03"). A report read elsewhere, or printed on a machine set to
+// English, must not turn 7 March into 3/7/24 or 21:05 into 9:05 PM.
 
 #include <QDate>
-#include <QLocale>
 #include <QString>
 #include <QTime>
 
 namespace validador {
 
-QString TextoData(const QDate& data, const QLocale& locale = QLocale::system());
+QString TextoData(const QDate& data);
 
-// The long time format without its time-zone field: the report prints a time of day.
-QString TextoHora(const QTime& hora, const QLocale& locale = QLocale::system());
-
-// `format` (a Qt date/time format) with its time-zone fields and the blanks before them
-// taken out; quoted text is kept.
-QString FormatoSemFusoHorario(const QString& format);
+QString TextoHora(const QTime& hora);
 
 }  // namespace validador

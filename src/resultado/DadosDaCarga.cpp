@@ -25,7 +25,9 @@ DadosResultado DadosDaCarga(const Carga& carga, QStringList linhasLog,
   dados.linhasLog = std::move(linhasLog);
   dados.digest = FromCp1252(manifestDigest);
   dados.algoritmo = ShownValue(carga.cbHashText);
-  dados.numCaso = ShownValue(carga.NumCaso);
+  // The case number of the delivery checked: its identification file's when the check read
+  // one, else the one typed for the check.
+  dados.numCaso = ShownValue(carga.NumCaso.empty() ? carga.edtNrCaso : carga.NumCaso);
   dados.nomeAnalista = ShownValue(carga.NomeAnalista);
   dados.emailContato = ShownValue(carga.EmailContato);
   dados.telContato = ShownValue(carga.TelContato);

@@ -16,7 +16,8 @@ namespace validador {
 // ends in an ellipsis ("…").
 inline constexpr std::size_t kShownCharacters = 200;
 
-// The identification values and algorithm of `carga` and the manifest digest, all
+// The identification values and algorithm of `carga` (the typed case number when no
+// identification file gave one) and the manifest digest, all
 // Windows-1252 bytes, as Qt text, each value cut to kShownCharacters; the log's lines as
 // given; today's date and the time.
 DadosResultado DadosDaCarga(const Carga& carga, QStringList linhasLog,

@@ -1,5 +1,7 @@
 #include "resultado/QtTexts.h"
 
+#include <QDir>
+
 #include "layout/Cp1252.h"
 
 namespace validador {
@@ -9,9 +11,12 @@ QString FromCp1252(const std::string& bytes) { return QString::fromStdString(Cp1
 std::string ToCp1252(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
 
 // The engine's paths are UTF-8 on every system (on Windows the platform layer turns
-// them into UTF-16); QFile::encodeName would give the ANSI code page on Windows.
-QString FromPath(const std::string& path) { return QString::fromStdString(path); }
+// them into UTF-16); QFile::encodeName would give the ANSI code page on Windows. Only
+// the separators change, and only where '\' is one (Windows).
+QString FromPath(const std::string& path) {
+  return QDir::fromNativeSeparators(QString::fromStdString(path));
+}
 
-std::string ToPath(const QString& path) { return path.toStdString(); }
+std::string ToPath(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
 }  // namespace validador

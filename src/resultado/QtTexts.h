@@ -11,6 +11,10 @@ namespace validador {
 QString FromCp1252(const std::string& bytes);
 std::string ToCp1252(const QString& text);
 
+// Paths: Qt's side keeps them as Qt writes them, with '/' on every system; the engine's
+// side with the system's separators ('\' on Windows), as it joins them and as its log,
+// its messages and the command line show them. What the window shows or saves goes
+// through QDir::toNativeSeparators.
 QString FromPath(const std::string& path);
 std::string ToPath(const QString& path);
 

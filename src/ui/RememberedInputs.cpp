@@ -24,7 +24,7 @@ std::unique_ptr<QSettings> Settings() {
 void SaveInputs(const TfrmCarga& window) {
   const std::unique_ptr<QSettings> stored = Settings();
   QSettings& settings = *stored;
-  settings.setValue(kFolder, window.dlb1->Directory());
+  settings.setValue(kFolder, QDir::toNativeSeparators(window.dlb1->Directory()));
   const QString algorithm = window.cbHash->currentText();
   if (window.cbHash->findText(algorithm, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
     settings.setValue(kAlgorithm, algorithm);

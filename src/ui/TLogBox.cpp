@@ -1,6 +1,7 @@
 #include "ui/TLogBox.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -117,7 +118,8 @@ void TLogBox::SaveLogAs() {
   if (!path || path->isEmpty()) return;
   if (const std::optional<QString> error = SaveLines(*path)) {
     QMessageBox::warning(this, QStringLiteral("Salvar log"),
-                         QStringLiteral("Não foi possível gravar %1:\n%2").arg(*path, *error));
+                         QStringLiteral("Não foi possível gravar %1:\n%2")
+                             .arg(QDir::toNativeSeparators(*path), *error));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QShortcut>
 
@@ -14,6 +15,9 @@
 #include "resultado/QtTexts.h"
 #include "ui/MessageBoxes.h"
 #include "ui/RememberedInputs.h"
+#include "ui/WorkerRun.h"
+#include "validation/Manifesto.h"
+#include "validation/StandardFiles.h"
 
 namespace validador::ui {
 namespace {
@@ -30,15 +34,14 @@ QString NoticeOfTextOutsideTheCodePage(const QString& input) {
 
 }  // namespace
 
-TfrmCarga::TfrmCarga(QWidget* parent) : QWidget(parent), carga_(this) {
-  // The PDF is named after the case number the report prints; after a single data file
-  // no header was read, and the typed one names it.
+TfrmCarga::TfrmCarga(QWidget* parent) : QWidget(parent), relay_(this), carga_(&relay_) {
+  // The PDF is named after the case number the report prints: the checked delivery's.
   showReport_ = [this](const DadosResultado& dados, QWidget* parentWindow) {
-    const QString caseNumber = dados.numCaso.isEmpty() ? edtNrCaso->text() : dados.numCaso;
     MostraRelatorio(dados, parentWindow,
-                    ReportTarget{FromPath(carga_.PastaSelecionada), caseNumber});
+                    ReportTarget{FromPath(carga_.PastaSelecionada), dados.numCaso});
   };
   FormCreate();
+  ConnectTheEngine();
 }
 
 TfrmCarga::~TfrmCarga() = default;
@@ -60,6 +63,7 @@ void TfrmCarga::btnAbreUmClick() {
 
 void TfrmCarga::btnGeraResultClick() {
   RunCommand(btnGeraResult, Kind::Other, [this] {
+    if (!MayReplaceManifest()) return;
     const std::optional<std::string> digest = carga_.GeraManifestoDaVerificacao();
     if (digest) {
       ShowResultReport(*digest);
@@ -70,14 +74,15 @@ void TfrmCarga::btnGeraResultClick() {
 }
 
 void TfrmCarga::btnConfereHashClick() {
-  RunCommand(btnConfereHash, Kind::Other, [this] {
+  RunCommand(btnConfereHash, Kind::ConfereHash, [this] {
     const std::optional<ConfereHashChoice> choice = askConfereHash_(this, FromPath(carga_.dlb1));
     if (!choice) return;
     std::optional<std::string> manifestDigest;
     if (choice->manifestDigest) manifestDigest = choice->manifestDigest->toStdString();
     std::optional<std::string> algorithm;
     if (choice->algorithm) algorithm = choice->algorithm->toStdString();
-    carga_.ConfereHash(manifestDigest, algorithm);
+    OfferTheStop();
+    RunOnEngine([this, &manifestDigest, &algorithm] { return carga_.ConfereHash(manifestDigest, algorithm); });
   });
 }
 
@@ -102,36 +107,64 @@ bool TfrmCarga::AskWithMessageBox(QWidget* parent) {
 }
 
 // An open command: the inputs must fit the code page of the check's texts; while it
-// runs, the overall progress follows its files and the stop is offered.
+// runs, the overall progress follows its files and bytes, and the stop is offered.
 void TfrmCarga::RunCheck(QPushButton* startedBy, int fileCount,
                          const std::function<ComandoResultado()>& check) {
   RunCommand(startedBy, Kind::Check, [this, fileCount, &check] {
     if (!InputsFitTheCodePage()) return;
     expectedFiles_ = fileCount;
-    try {
-      const ComandoResultado result = check();
-      progress_.Finish(result == ComandoResultado::Interrompido
-                           ? OverallProgress::End::Interrupted
-                           : OverallProgress::End::Completed);
-    } catch (...) {
-      progress_.Finish(OverallProgress::End::EndedByError);
-      ShowOverallProgress();
-      throw;
-    }
-    ShowOverallProgress();
+    expectedBytes_ = fileCount > 1 ? BytesOfTheDelivery() : 0;
+    OfferTheStop();
+    RunOnEngine(check);
   });
+}
+
+// The sizes of the standard files in the chosen folder, as the check will find them.
+qint64 TfrmCarga::BytesOfTheDelivery() const {
+  qint64 bytes = 0;
+  for (const RecordTypeIndex type : kProcessingOrder) {
+    const QFileInfo file(FromPath(StandardFilePath(carga_.dlb1, type)));
+    if (file.isFile()) bytes += file.size();
+  }
+  return bytes;
+}
+
+void TfrmCarga::RunOnEngine(const std::function<ComandoResultado()>& command) {
+  tookUpFiles_ = false;
+  ComandoResultado result = ComandoResultado::Concluido;
+  try {
+    RunOnWorker([&] { result = command(); });
+  } catch (...) {
+    progress_.Finish(OverallProgress::End::EndedByError);
+    ShowOverallProgress();
+    ShowState();
+    ShowHowItEnded(false);
+    throw;
+  }
+  const bool completed = result == ComandoResultado::Concluido;
+  progress_.Finish(completed ? OverallProgress::End::Completed : OverallProgress::End::Interrupted);
+  ShowOverallProgress();
+  ShowState();
+  ShowHowItEnded(completed && tookUpFiles_);
+}
+
+// The gauge at the end of a check or "Confere Hash": full when it ran to its end, empty
+// when it was interrupted, ended by an error or never got to its files.
+void TfrmCarga::ShowHowItEnded(bool ranToItsEnd) {
+  G->setRange(0, 100);
+  G->setValue(ranToItsEnd ? 100 : 0);
 }
 
 void TfrmCarga::RunCommand(QPushButton* startedBy, Kind kind,
                            const std::function<void()>& command) {
-  if (commandRunning_) return;
+  if (state_ != CommandState::Idle) return;
   BeginRun(kind);
   try {
     command();
-    ShowState();
+    if (kind == Kind::Other) ShowState();
   } catch (const std::exception& error) {
     RestoreCursor();
-    ShowState();
+    if (kind == Kind::Other) ShowState();
     ShowCommandError(this, FromCp1252(error.what()));
   }
   EndRun(startedBy);
@@ -140,14 +173,15 @@ void TfrmCarga::RunCommand(QPushButton* startedBy, Kind kind,
 // The focus leaves the button before the buttons are switched off (Qt would move it on
 // to the folder list); once a check has files to read, it goes to "Interromper".
 void TfrmCarga::BeginRun(Kind kind) {
-  commandRunning_ = true;
-  checkRunning_ = kind == Kind::Check;
+  state_ = CommandState::Running;
+  running_ = kind;
   focusSetByCommand_ = false;
   if (QWidget* focused = focusWidget()) focused->clearFocus();
   SetCommandButtonsEnabled(false);
   DriveComboBox1->setEnabled(false);
   dlb1->setEnabled(false);
   InputsToEngine();
+  carga_.WithdrawStop();
   if (rememberInputs_) SaveInputs();
 }
 
@@ -158,10 +192,10 @@ void TfrmCarga::EndRun(QPushButton* startedBy) {
   btnInterromper->hide();
   stopShortcut_->setEnabled(false);
   if (!focusSetByCommand_ && startedBy != nullptr) startedBy->setFocus(Qt::OtherFocusReason);
-  checkRunning_ = false;
-  commandRunning_ = false;
-  if (closeAsked_) {
-    closeAsked_ = false;
+  state_ = CommandState::Idle;
+  running_ = Kind::Other;
+  if (closeWhenDone_) {
+    closeWhenDone_ = false;
     close();
   }
 }
@@ -181,7 +215,7 @@ void TfrmCarga::InputsToEngine() {
   carga_.cbHashIndex = listed >= 0 ? listed : cbHash->currentIndex();
   carga_.cbHashText = ToCp1252(algorithm);
   shownAlgorithmIndex_ = cbHash->currentIndex();
-  shownAlgorithmText_ = carga_.cbHashText;
+  shownAlgorithmText_ = algorithm;
   carga_.dlb1 = ToPath(dlb1->Directory());
 }
 
@@ -200,31 +234,52 @@ bool TfrmCarga::InputsFitTheCodePage() {
   return true;
 }
 
+// A HASHV.txt of more lines than the new one is kept unless the user says otherwise:
+// it may be the whole delivery's, and the new one a single file's.
+bool TfrmCarga::MayReplaceManifest() {
+  if (carga_.PastaVerificada.empty() || !carga_.AlgoritmoValido()) return true;
+  const qsizetype oldLines =
+      ManifestLineCount(FromPath(JoinPath(carga_.PastaVerificada, kManifestName)));
+  const auto newLines = static_cast<qsizetype>(carga_.Memo2.size());
+  return oldLines <= newLines || askToReplace_(this, oldLines, newLines);
+}
+
 void TfrmCarga::ShowResultReport(const std::string& manifestDigest) {
   showReport_(DadosDaCarga(carga_, redtResultado->LinesAsShown(), manifestDigest), this);
 }
 
 void TfrmCarga::OfferTheStop() {
+  btnInterromper->setEnabled(true);
   btnInterromper->show();
   btnInterromper->setFocus(Qt::OtherFocusReason);
   stopShortcut_->setEnabled(true);
 }
 
+// The question is asked once at a time: while it is open, or once a stop is asked for,
+// the state is Stopping and another Escape or click asks nothing. The command is held
+// meanwhile, so that it does not end behind the question.
 bool TfrmCarga::OfferToStop() {
-  if (!checkRunning_ || askingToStop_) return false;
-  askingToStop_ = true;
+  if (!CheckRunning() || state_ != CommandState::Running) return false;
+  state_ = CommandState::Stopping;
+  // The command waits at its next block while the user answers.
+  carga_.Pause();
   const bool stop = askToStop_(this);
-  askingToStop_ = false;
-  if (stop && checkRunning_) carga_.RequestStop();
-  return stop;
+  if (stop) carga_.RequestStop();
+  carga_.Resume();
+  if (!stop) {
+    state_ = CommandState::Running;
+    return false;
+  }
+  btnInterromper->setEnabled(false);
+  return true;
 }
 
 void TfrmCarga::closeEvent(QCloseEvent* event) {
-  // A command that lets the window handle events must end first: the window closes then.
-  // A check is interrupted first when the user agrees; otherwise the window stays.
-  if (commandRunning_) {
+  // A running command must end first: the window closes then. A check or "Confere Hash"
+  // is interrupted first when the user agrees; otherwise the window stays.
+  if (state_ != CommandState::Idle) {
     event->ignore();
-    if (!checkRunning_ || OfferToStop()) closeAsked_ = true;
+    if (!CheckRunning() || OfferToStop()) closeWhenDone_ = true;
     return;
   }
   if (rememberInputs_) SaveInputs();

@@ -2,7 +2,7 @@
 // The main window: the inputs of a check (case number, bank number, algorithm, folder),
 // its commands (the four of a check and "Confere Hash") and everything a check shows,
 // its error listing included. The check itself is the engine's
-// Carga; the window shows its state and answers its hooks.
+// Carga, run on a worker thread; the window shows what its hooks send.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,14 +19,17 @@
 #include <optional>
 
 #include "preview/MostraRelatorio.h"
+#include "ui/CargaRelay.h"
 #include "ui/ConfereHashDialog.h"
 #include "ui/ListingSaveDialog.h"
+#include "ui/ManifestReplace.h"
 #include "ui/OverallProgress.h"
 #include "ui/TDirectoryListBox.h"
 #include "ui/TDriveComboBox.h"
 #include "ui/TLogBox.h"
 #include "ui/TPanel.h"
 #include "ui/TShape.h"
+#include "ui/TfrmListaErros.h"
 #include "validation/Carga.h"
 
 class QAction;
@@ -35,7 +38,7 @@ class QShortcut;
 
 namespace validador::ui {
 
-class TfrmCarga : public QWidget, private CargaHooks {
+class TfrmCarga : public QWidget {
   Q_OBJECT
 
  public:
@@ -65,6 +68,11 @@ class TfrmCarga : public QWidget, private CargaHooks {
   // "Salvar lista de erros…": the error listing of the last check that ran to its end,
   // where and in the format the user chooses. Does nothing when there is none.
   void SalvarListaDeErros();
+  // "Lista de erros": the faults of the last check that ran to its end in a table, in a
+  // window of its own (Ctrl+L, a click on the lines with faults, the log box's menu).
+  // Does nothing when there is no listing.
+  void MostraListaDeErros();
+  TfrmListaErros* ListaDeErros() const { return listaErros_; }
 
   // The result report's preview (MostraRelatorio unless replaced).
   using ReportShower = std::function<void(const DadosResultado& dados, QWidget* parent)>;
@@ -79,6 +87,10 @@ class TfrmCarga : public QWidget, private CargaHooks {
   using StopQuestion = std::function<bool(QWidget* parent)>;
   void SetStopQuestion(StopQuestion question) { askToStop_ = std::move(question); }
   static bool AskWithMessageBox(QWidget* parent);
+  // The question before "Resultado" writes a HASHV.txt of fewer lines over the folder's
+  // (a message box unless replaced); true to replace.
+  using ReplaceManifestQuestion = std::function<bool(QWidget* parent, qsizetype oldLines, qsizetype newLines)>;
+  void SetReplaceManifestQuestion(ReplaceManifestQuestion question) { askToReplace_ = std::move(question); }
   // The question of "Confere Hash" (ConfereHashDialog unless replaced); nothing to cancel.
   using ConfereHashQuestion =
       std::function<std::optional<ConfereHashChoice>(QWidget* parent, const QString& folder)>;
@@ -91,11 +103,17 @@ class TfrmCarga : public QWidget, private CargaHooks {
   // The standard dialog: one filter, "Arquivos Texto (*.txt)", starting in the folder.
   static std::optional<QString> ChooseWithDialog(QWidget* parent, const QString& initialFolder);
 
+  // Where the window stands: no command; a command running; a running check or
+  // "Confere Hash" that the user is asked about stopping or has asked to stop.
+  enum class CommandState { Idle, Running, Stopping };
+  CommandState State() const { return state_; }
+
+  // The engine; read it only while no command runs (a check runs on another thread).
   Carga& Engine() { return carga_; }
   const Carga& Engine() const { return carga_; }
-  bool CommandRunning() const { return commandRunning_; }
-  // True while an open command checks files (the time a stop can be asked for).
-  bool CheckRunning() const { return checkRunning_; }
+  bool CommandRunning() const { return state_ != CommandState::Idle; }
+  // True while an open command or "Confere Hash" runs (the time a stop can be asked for).
+  bool CheckRunning() const { return CommandRunning() && running_ != Kind::Other; }
   // True when the last check ran to its end and its error listing can be saved.
   bool ListingAvailable() const;
   // Where the save dialogs start: the checked folder, the file named after the case.
@@ -147,6 +165,7 @@ class TfrmCarga : public QWidget, private CargaHooks {
   // "Salvar lista de erros…", in the context menus of the log box, of the lines with faults
   // and of the overall progress.
   QAction* actSalvarListaErros = nullptr;
+  QAction* actListaErros = nullptr;  // "Lista de erros…", Ctrl+L
 
   // ---- under the group: the check as a whole, and its stop ----
   QLabel* lblProgressoGeral = nullptr;
@@ -159,6 +178,10 @@ class TfrmCarga : public QWidget, private CargaHooks {
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ signals:
+  // The overall progress line under the group got a new text.
+  void overallProgressShown(const QString& text);
 
  private:
   // Window creation, in TfrmCargaControles.cpp.
@@ -187,16 +210,22 @@ class TfrmCarga : public QWidget, private CargaHooks {
   // Running a command: buttons and folder choice off, the focus kept off the folder list,
   // inputs to the engine, the error handler; at the end the focus back on the button that
   // started it, unless a notice put it on an input, and a close asked for meanwhile.
-  enum class Kind { Check, Other };
+  // Checks and "Confere Hash" can be stopped; they run on a worker thread.
+  enum class Kind { Check, ConfereHash, Other };
   void RunCommand(QPushButton* startedBy, Kind kind, const std::function<void()>& command);
   void RunCheck(QPushButton* startedBy, int fileCount,
                 const std::function<ComandoResultado()>& check);
+  // Runs the engine's command on the worker; the gauge then tells how it ended.
+  void RunOnEngine(const std::function<ComandoResultado()>& command);
+  void ShowHowItEnded(bool ranToItsEnd);
+  qint64 BytesOfTheDelivery() const;
   void BeginRun(Kind kind);
   void EndRun(QPushButton* startedBy);
   void SetCommandButtonsEnabled(bool enabled);
   void InputsToEngine();
   bool InputsFitTheCodePage();
   void ShowResultReport(const std::string& manifestDigest);
+  bool MayReplaceManifest();
   // Shows "Interromper" (with the focus) and lets Escape stop: the check has begun.
   void OfferTheStop();
   // Asks whether to interrupt the running check; on yes asks the engine to stop.
@@ -206,39 +235,37 @@ class TfrmCarga : public QWidget, private CargaHooks {
 
   // Showing the engine's state, in TfrmCargaHooks.cpp.
   void ShowState();
-  void ShowAlgorithm();
-  void ShowGauge();
-  void ShowDigestList();
+  void Show(const ShownValues& values);
+  void ShowAlgorithm(const ShownValues& values);
+  void ShowGauge(qint64 position, qint64 maximum);
+  void ShowDigestList(const QStringList& digests);
   void ShowListing();
 
   void RestoreCursor();
 
-  // CargaHooks
-  void LogLineAdded(const LogLine& line) override;
-  void LogCleared() override;
-  void StateChanged() override;
-  void FolderCheckStarted() override;
-  void FolderCheckFinished() override;
-  void FileStarted(const std::string& path, RecordTypeIndex type) override;
-  void FileFinished() override;
-  void FileJudged(const FileVerdict& verdict) override;
-  void PreScanStarted() override;
-  void PreScanFinished() override;
-  void Progress() override;
-  void InputNotice(const std::string& text, Entrada about) override;
-  std::optional<std::string> ChooseFile(const std::string& initialFolder) override;
-  void CannotReadFile(const std::string& path) override;
+  // What the engine's hooks send (through the relay).
+  void ConnectTheEngine();
+  void LogLineAdded(const LogLine& line);
+  void LogCleared();
+  void FolderCheckStarted();
+  void FileStarted(const QString& path);
+  void FileJudged(const FileVerdict& verdict);
+  void Progress(qint64 position, qint64 maximum);
+  void InputNotice(const QString& text, Entrada about);
+  std::optional<QString> ChooseFile(const QString& initialFolder);
 
+  CargaRelay relay_;
   Carga carga_;
   FileChooser chooseFile_ = &TfrmCarga::ChooseWithDialog;
   ReportShower showReport_;
   StopQuestion askToStop_ = &TfrmCarga::AskWithMessageBox;
+  ReplaceManifestQuestion askToReplace_ = &AskToReplaceWithMessageBox;
   ConfereHashQuestion askConfereHash_ = &ConfereHashDialog::Ask;
   ListingSaveChooser chooseListingSave_ = &ChooseListingWithDialog;
-  bool commandRunning_ = false;
-  bool checkRunning_ = false;
-  bool askingToStop_ = false;
-  bool closeAsked_ = false;
+  QPointer<TfrmListaErros> listaErros_;
+  CommandState state_ = CommandState::Idle;
+  Kind running_ = Kind::Other;
+  bool closeWhenDone_ = false;  // the window was closed while a command ran
   bool focusSetByCommand_ = false;
   bool rememberInputs_ = false;
   OverallProgress progress_;
@@ -247,10 +274,11 @@ class TfrmCarga : public QWidget, private CargaHooks {
   std::vector<FileVerdict> verdicts_;
   QShortcut* stopShortcut_ = nullptr;
   int expectedFiles_ = 0;  // files the running open command will take up
+  qint64 expectedBytes_ = 0;
+  bool tookUpFiles_ = false;  // the running command got as far as reading files
   int shownAlgorithmIndex_ = -1;
-  std::string shownAlgorithmText_;
-  std::size_t shownDigests_ = 0;
-  QElapsedTimer groupRepaint_;
+  QString shownAlgorithmText_;
+  qsizetype shownDigests_ = 0;
 };
 
 }  // namespace validador::ui

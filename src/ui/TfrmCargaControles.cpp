@@ -113,10 +113,16 @@ void TfrmCarga::CreateGroup() {
   GroupBox4 = new QGroupBox(this);
   GroupBox4->setGeometry(46, 139, 763, 430);
   GroupBox4->setFont(MsSansSerif(kFontPixels, true));
+  // Navy text where a control can be used, grey where it cannot; a switched-off button
+  // also gets a flat face and a pale frame, so that it does not look like one to press.
   QPalette palette = GroupBox4->palette();
   for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    palette.setColor(role, kNavy);
+    palette.setColor(QPalette::Active, role, kNavy);
+    palette.setColor(QPalette::Inactive, role, kNavy);
+    palette.setColor(QPalette::Disabled, role, kDisabledText);
   }
+  palette.setColor(QPalette::Disabled, QPalette::Button, kWindowGrey);
+  palette.setColor(QPalette::Disabled, QPalette::Window, kDisabledFrameGround);
   GroupBox4->setPalette(palette);
   CreateInputs();
   CreateButtons();
@@ -169,7 +175,7 @@ void TfrmCarga::CreateAlgorithmAndGauge() {
   }
   cbHash->setCurrentIndex(-1);
   cbHash->setEditText(FromCp1252(texts::HashBoxPrompt()));
-  shownAlgorithmText_ = texts::HashBoxPrompt();
+  shownAlgorithmText_ = FromCp1252(texts::HashBoxPrompt());
   // Between the algorithm box and the gauge, with the room above and below that the
   // buttons of the first column leave between themselves.
   btnConfereHash = new QPushButton(QStringLiteral("Confere Hash"), GroupBox4);
@@ -232,8 +238,10 @@ void TfrmCarga::CreateOverallProgress() {
 // What a check gives goes beside the delivery it tells about: the checked folder (the
 // chosen one before any check), named after the case ("Log-2024.001.txt").
 QString TfrmCarga::InCheckedFolder(const QString& stem, const QString& ending) const {
-  const QString folder = carga_.PastaVerificada.empty() ? dlb1->Directory()
-                                                        : FromPath(carga_.PastaVerificada);
+  // While a command runs the engine belongs to its thread: the chosen folder then.
+  const QString folder = CommandRunning() || carga_.PastaVerificada.empty()
+                             ? dlb1->Directory()
+                             : FromPath(carga_.PastaVerificada);
   const QString caseNumber = SafeInFileName(edtNrCaso->text());
   const QString name = caseNumber.isEmpty() ? stem + ending
                                             : QStringLiteral("%1-%2%3").arg(stem, caseNumber, ending);

@@ -2,6 +2,7 @@
 // boxes that take dropped text would otherwise write the file's name into themselves:
 // they pass a drop of files to the window.
 
+#include <QMouseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -27,7 +28,7 @@ void TfrmCarga::AcceptFolderDrops() {
 }
 
 bool TfrmCarga::ChooseDroppedFolder(const QMimeData* data) {
-  if (commandRunning_) return false;
+  if (CommandRunning()) return false;
   const std::optional<QString> folder = FolderOfDrop(data);
   if (!folder) return false;
   dlb1->SetDirectory(*folder);
@@ -35,11 +36,11 @@ bool TfrmCarga::ChooseDroppedFolder(const QMimeData* data) {
 }
 
 void TfrmCarga::dragEnterEvent(QDragEnterEvent* event) {
-  if (!commandRunning_ && FolderOfDrop(event->mimeData())) event->acceptProposedAction();
+  if (!CommandRunning() && FolderOfDrop(event->mimeData())) event->acceptProposedAction();
 }
 
 void TfrmCarga::dragMoveEvent(QDragMoveEvent* event) {
-  if (!commandRunning_ && FolderOfDrop(event->mimeData())) event->acceptProposedAction();
+  if (!CommandRunning() && FolderOfDrop(event->mimeData())) event->acceptProposedAction();
 }
 
 void TfrmCarga::dropEvent(QDropEvent* event) {
@@ -47,12 +48,17 @@ void TfrmCarga::dropEvent(QDropEvent* event) {
 }
 
 bool TfrmCarga::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lblLinhasComErro && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    MostraListaDeErros();
+    return true;
+  }
   if (IsDragOrDrop(event)) {
     auto* drop = static_cast<QDropEvent*>(event);
     if (drop->mimeData()->hasUrls()) {
       if (event->type() == QEvent::Drop) {
         if (ChooseDroppedFolder(drop->mimeData())) drop->acceptProposedAction();
-      } else if (!commandRunning_ && FolderOfDrop(drop->mimeData())) {
+      } else if (!CommandRunning() && FolderOfDrop(drop->mimeData())) {
         drop->acceptProposedAction();
       } else {
         drop->ignore();

@@ -1,11 +1,14 @@
-// What the main window does for the check: the log box, the shown values, the
-// cursor, the notices, the open-file dialog and the pauses of a long run.
+// What the main window does with what the check sends: the log box, the shown values,
+// the cursor, the notices, the open-file dialog and the progress of a long run. The check
+// runs on a worker thread; its hooks come here as queued signals of the relay.
 //
 // The cursor: an hourglass over a check of the folder, the busy cursor while a file's
 // lines are counted, and the normal cursor back whenever the check is done with a count,
 // a file or the folder.
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -17,9 +20,6 @@
 namespace validador::ui {
 namespace {
 
-// A long run repaints its group at most this often; the gauge follows every pause.
-constexpr qint64 kGroupRepaintMs = 50;
-
 void ShowCursor(Qt::CursorShape shape) {
   if (QApplication::overrideCursor() != nullptr) {
     QApplication::changeOverrideCursor(shape);
@@ -29,6 +29,24 @@ void ShowCursor(Qt::CursorShape shape) {
 }
 
 }  // namespace
+
+void TfrmCarga::ConnectTheEngine() {
+  relay_.Watch(&carga_);
+  relay_.SetFileChooser([this](const QString& folder) { return ChooseFile(folder); });
+  connect(&relay_, &CargaRelay::logLineAdded, this, &TfrmCarga::LogLineAdded);
+  connect(&relay_, &CargaRelay::logCleared, this, &TfrmCarga::LogCleared);
+  connect(&relay_, &CargaRelay::stateChanged, this, &TfrmCarga::Show);
+  connect(&relay_, &CargaRelay::folderCheckStarted, this, &TfrmCarga::FolderCheckStarted);
+  connect(&relay_, &CargaRelay::folderCheckFinished, this, &TfrmCarga::RestoreCursor);
+  connect(&relay_, &CargaRelay::fileStarted, this, &TfrmCarga::FileStarted);
+  connect(&relay_, &CargaRelay::fileFinished, this, &TfrmCarga::RestoreCursor);
+  connect(&relay_, &CargaRelay::fileJudged, this, &TfrmCarga::FileJudged);
+  connect(&relay_, &CargaRelay::preScanStarted, this, [] { ShowCursor(Qt::BusyCursor); });
+  connect(&relay_, &CargaRelay::preScanFinished, this, &TfrmCarga::RestoreCursor);
+  connect(&relay_, &CargaRelay::progress, this, &TfrmCarga::Progress);
+  connect(&relay_, &CargaRelay::inputNotice, this, &TfrmCarga::InputNotice);
+  connect(&relay_, &CargaRelay::cannotReadFile, this, [this] { ShowCannotReadFile(this); });
+}
 
 void TfrmCarga::LogLineAdded(const LogLine& line) {
   redtResultado->AppendLine(FromCp1252(line.text), line.style);
@@ -41,48 +59,47 @@ void TfrmCarga::LogCleared() {
   ShowOverallProgress();
 }
 
-void TfrmCarga::Progress() {
-  ShowGauge();
-  QCoreApplication::processEvents();
-  if (!groupRepaint_.isValid() || groupRepaint_.elapsed() >= kGroupRepaintMs) {
-    GroupBox4->repaint();
-    groupRepaint_.start();
-  }
+// The gauge of the file in work; while a file is read it counts bytes, and so does the
+// overall progress.
+void TfrmCarga::Progress(qint64 position, qint64 maximum) {
+  ShowGauge(position, maximum);
+  if (!progress_.Running()) return;
+  progress_.FileRead(position);
+  ShowOverallProgress();
 }
-
-void TfrmCarga::StateChanged() { ShowState(); }
 
 void TfrmCarga::RestoreCursor() {
   while (QApplication::overrideCursor() != nullptr) QApplication::restoreOverrideCursor();
 }
 
-// "Confere Hash" starts here too: it shows the hourglass, but it has no files to count
-// and cannot be interrupted.
+// "Confere Hash" starts here too: it shows the hourglass and has no files to count.
 void TfrmCarga::FolderCheckStarted() {
   ShowCursor(Qt::WaitCursor);
-  if (!checkRunning_) return;
-  progress_.Begin(expectedFiles_);
+  tookUpFiles_ = true;
+  if (running_ != Kind::Check) return;
+  progress_.Begin(expectedFiles_, expectedBytes_);
   OfferTheStop();
 }
 
-void TfrmCarga::FileStarted(const std::string& path, RecordTypeIndex) {
-  progress_.FileStarted(FromPath(path));
+void TfrmCarga::FileStarted(const QString& path) {
+  progress_.FileStarted(path, QFileInfo(path).size());
   ShowOverallProgress();
 }
 
-void TfrmCarga::ShowOverallProgress() { lblProgressoGeral->setText(progress_.Text()); }
-void TfrmCarga::FolderCheckFinished() { RestoreCursor(); }
-void TfrmCarga::FileFinished() { RestoreCursor(); }
+void TfrmCarga::ShowOverallProgress() {
+  const QString text = progress_.Text();
+  if (text == lblProgressoGeral->text()) return;
+  lblProgressoGeral->setText(text);
+  emit overallProgressShown(text);
+}
 
 void TfrmCarga::FileJudged(const FileVerdict& verdict) {
   progress_.FileJudged(verdict);
   verdicts_.push_back(verdict);
 }
-void TfrmCarga::PreScanStarted() { ShowCursor(Qt::BusyCursor); }
-void TfrmCarga::PreScanFinished() { RestoreCursor(); }
 
-void TfrmCarga::InputNotice(const std::string& text, Entrada about) {
-  ShowNotice(this, FromCp1252(text));
+void TfrmCarga::InputNotice(const QString& text, Entrada about) {
+  ShowNotice(this, text);
   QWidget* box = about == Entrada::Caso    ? static_cast<QWidget*>(edtNrCaso)
                  : about == Entrada::Banco ? static_cast<QWidget*>(edtNrBanco)
                                            : static_cast<QWidget*>(cbHash);
@@ -90,40 +107,44 @@ void TfrmCarga::InputNotice(const std::string& text, Entrada about) {
   focusSetByCommand_ = true;
 }
 
-std::optional<std::string> TfrmCarga::ChooseFile(const std::string& initialFolder) {
-  const std::optional<QString> chosen = chooseFile_(this, FromPath(initialFolder));
+std::optional<QString> TfrmCarga::ChooseFile(const QString& initialFolder) {
+  const std::optional<QString> chosen = chooseFile_(this, initialFolder);
   if (!chosen || chosen->isEmpty()) {
     RestoreCursor();
     return std::nullopt;
   }
-  progress_.Begin(expectedFiles_);
-  progress_.FileStarted(*chosen);
+  tookUpFiles_ = true;
+  progress_.Begin(expectedFiles_, QFileInfo(*chosen).size());
+  progress_.FileStarted(*chosen, QFileInfo(*chosen).size());
   ShowOverallProgress();
   OfferTheStop();
-  return ToPath(*chosen);
+  return chosen;
 }
 
-void TfrmCarga::CannotReadFile(const std::string&) { ShowCannotReadFile(this); }
-
+// After a command: the engine itself, which no thread but this one reads then.
 void TfrmCarga::ShowState() {
-  FEdit->setText(FromPath(carga_.FEdit));
-  lblTotReg->setText(FromCp1252(carga_.lblTotReg));
-  lblTotReg->adjustSize();
-  lblTotReg->setVisible(carga_.lblTotRegVisible);
-  Label14->setVisible(carga_.lblTotRegVisible);
-  for (std::size_t i = 0; i < Edit.size(); ++i) Edit[i]->setText(FromCp1252(carga_.Edit[i]));
-  ShowGauge();
-  ShowAlgorithm();
-  ShowDigestList();
+  Show(ShownValuesOf(carga_));
   ShowListing();
+}
+
+void TfrmCarga::Show(const ShownValues& values) {
+  FEdit->setText(QDir::toNativeSeparators(values.file));
+  lblTotReg->setText(values.lineTotal);
+  lblTotReg->adjustSize();
+  lblTotReg->setVisible(values.lineTotalVisible);
+  Label14->setVisible(values.lineTotalVisible);
+  for (std::size_t i = 0; i < Edit.size(); ++i) Edit[i]->setText(values.declaredCounts[i]);
+  ShowGauge(values.gaugePos, values.gaugeMax);
+  ShowAlgorithm(values);
+  ShowDigestList(values.digests);
 }
 
 // The gauge holds what the engine gives it, scaled down when it outgrows the bar's range
 // (the bytes of a file of gigabytes).
-void TfrmCarga::ShowGauge() {
+void TfrmCarga::ShowGauge(qint64 position, qint64 maximum) {
   constexpr std::int64_t kLargest = std::numeric_limits<int>::max();
-  std::int64_t maximum = std::max<std::int64_t>(carga_.GaugeMax, 1);
-  std::int64_t position = std::clamp<std::int64_t>(carga_.GaugePos, 0, maximum);
+  maximum = std::max<std::int64_t>(maximum, 1);
+  position = std::clamp<std::int64_t>(position, 0, maximum);
   if (maximum > kLargest) {
     position = position / (maximum / kLargest + 1);
     maximum = maximum / (maximum / kLargest + 1);
@@ -132,25 +153,22 @@ void TfrmCarga::ShowGauge() {
   G->setValue(static_cast<int>(position));
 }
 
-void TfrmCarga::ShowAlgorithm() {
-  if (carga_.cbHashIndex == shownAlgorithmIndex_ && carga_.cbHashText == shownAlgorithmText_) {
+void TfrmCarga::ShowAlgorithm(const ShownValues& values) {
+  if (values.algorithmIndex == shownAlgorithmIndex_ && values.algorithmText == shownAlgorithmText_) {
     return;
   }
-  if (carga_.cbHashIndex != cbHash->currentIndex()) cbHash->setCurrentIndex(carga_.cbHashIndex);
-  cbHash->setEditText(FromCp1252(carga_.cbHashText));
-  shownAlgorithmIndex_ = carga_.cbHashIndex;
-  shownAlgorithmText_ = carga_.cbHashText;
-  cbHash->repaint();
+  if (values.algorithmIndex != cbHash->currentIndex()) cbHash->setCurrentIndex(values.algorithmIndex);
+  cbHash->setEditText(values.algorithmText);
+  shownAlgorithmIndex_ = values.algorithmIndex;
+  shownAlgorithmText_ = values.algorithmText;
 }
 
-void TfrmCarga::ShowDigestList() {
-  if (carga_.Memo2.size() < shownDigests_) {
+void TfrmCarga::ShowDigestList(const QStringList& digests) {
+  if (digests.size() < shownDigests_) {
     Memo2->clear();
     shownDigests_ = 0;
   }
-  for (; shownDigests_ < carga_.Memo2.size(); ++shownDigests_) {
-    Memo2->appendPlainText(FromCp1252(carga_.Memo2[shownDigests_]));
-  }
+  for (; shownDigests_ < digests.size(); ++shownDigests_) Memo2->appendPlainText(digests[shownDigests_]);
 }
 
 }  // namespace validador::ui

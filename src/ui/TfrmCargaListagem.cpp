@@ -4,6 +4,7 @@
 // those of the lines with faults and of the overall progress.
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <algorithm>
@@ -22,7 +23,8 @@ namespace {
 const QRect kLinesWithFaultsPlace(336, 72, 419, 16);
 constexpr int kGapAfterTotal = 8;
 
-const QString kSaveHint = QStringLiteral("<p>Botão direito: Salvar lista de erros…</p>");
+const QString kSaveHint = QStringLiteral(
+    "<p>Clique: Lista de erros (Ctrl+L). Botão direito: Salvar lista de erros…</p>");
 
 }  // namespace
 
@@ -34,12 +36,23 @@ void TfrmCarga::CreateListingView() {
   actSalvarListaErros->setEnabled(false);
   connect(actSalvarListaErros, &QAction::triggered, this, [this] { SalvarListaDeErros(); });
   redtResultado->AddLogAction(actSalvarListaErros);
+  actListaErros = new QAction(QStringLiteral("Lista de erros…"), this);
+  actListaErros->setObjectName(QStringLiteral("listaErros"));
+  actListaErros->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+  actListaErros->setShortcutContext(Qt::WindowShortcut);
+  actListaErros->setEnabled(false);
+  addAction(actListaErros);
+  connect(actListaErros, &QAction::triggered, this, [this] { MostraListaDeErros(); });
+  redtResultado->AddLogAction(actListaErros);
 
   lblLinhasComErro = new QLabel(GroupBox4);
   lblLinhasComErro->setGeometry(kLinesWithFaultsPlace);
   lblLinhasComErro->hide();
+  lblLinhasComErro->setCursor(Qt::PointingHandCursor);
+  lblLinhasComErro->installEventFilter(this);
   for (QLabel* label : {lblLinhasComErro, lblProgressoGeral}) {
     label->setContextMenuPolicy(Qt::ActionsContextMenu);
+    label->addAction(actListaErros);
     label->addAction(actSalvarListaErros);
   }
 }
@@ -55,6 +68,12 @@ QString TfrmCarga::SuggestedListingPath() const {
 void TfrmCarga::ShowListing() {
   const bool available = ListingAvailable();
   actSalvarListaErros->setEnabled(available);
+  actListaErros->setEnabled(available);
+  if (listaErros_ != nullptr && available) {
+    listaErros_->SetListing(carga_.Listagem, carga_.PastaVerificada);
+  } else if (listaErros_ != nullptr) {
+    listaErros_->SetListing(ErrorListing(), std::string());
+  }
   const QString details =
       available ? ListingDetails(carga_.Listagem) + kSaveHint : QString();
   lblLinhasComErro->setToolTip(details);
@@ -75,10 +94,22 @@ void TfrmCarga::ShowListing() {
   lblLinhasComErro->show();
 }
 
+void TfrmCarga::MostraListaDeErros() {
+  if (CommandRunning() || !ListingAvailable()) return;
+  if (listaErros_ == nullptr) {
+    listaErros_ = new TfrmListaErros(this);
+    listaErros_->SetSaver([this] { SalvarListaDeErros(); });
+  }
+  listaErros_->SetListing(carga_.Listagem, carga_.PastaVerificada);
+  listaErros_->show();
+  listaErros_->raise();
+  listaErros_->activateWindow();
+}
+
 // Written whole or not at all, as the manifest is; an error leaves the old file and says
 // which file could not be written.
 void TfrmCarga::SalvarListaDeErros() {
-  if (commandRunning_ || !ListingAvailable()) return;
+  if (CommandRunning() || !ListingAvailable()) return;
   const std::optional<ListingSaveChoice> choice = chooseListingSave_(this, SuggestedListingPath());
   if (!choice || choice->path.isEmpty()) return;
   try {
@@ -86,7 +117,7 @@ void TfrmCarga::SalvarListaDeErros() {
   } catch (const std::exception& error) {
     QMessageBox::warning(this, QStringLiteral("Salvar lista de erros"),
                          QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2.")
-                             .arg(QFileInfo(choice->path).absoluteFilePath(),
+                             .arg(QDir::toNativeSeparators(QFileInfo(choice->path).absoluteFilePath()),
                                   FromCp1252(error.what())));
   }
 }

@@ -15,6 +15,10 @@ inline const QColor kFrameBlue(0, 0, 160);
 inline const QColor kWindowGrey(204, 204, 204);  // the light grey set at creation
 inline const QColor kLogBlue(0, 0, 255);
 inline const QColor kLogRed(255, 0, 0);
+inline const QColor kDisabledText(128, 128, 128);  // the text of a control switched off
+// The ground a switched-off control's frame is drawn from: lighter than the window, so
+// that the frame is paler than a working control's.
+inline const QColor kDisabledFrameGround(236, 236, 236);
 
 // The first of `families` that is installed and scalable; the last one when none is.
 QString FirstInstalled(const QStringList& families);

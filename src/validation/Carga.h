@@ -135,8 +135,18 @@ class Carga : public TComponent, private HashNotifier {
   // that check read, wherever the folder list stands now. nullopt, with nothing written,
   // when there is no such check (the algorithm notice comes first, as above).
   std::optional<std::string> GeraManifestoDaVerificacao();
-  // Asks a running check to stop after the block it is reading; any thread may ask.
+  // Asks a running check or "Confere Hash" to stop after the block it is reading; any
+  // thread may ask. The request stands until it is withdrawn: a shell that asks for stops
+  // withdraws before it starts a command, so that a stop asked for before the command
+  // reached its first block still counts.
   void RequestStop() { stopRequested_ = true; }
+  void WithdrawStop() { stopRequested_ = false; }
+  // Holds a running check or "Confere Hash" at its next block until Resume or a stop (the
+  // shell asks the user whether to stop meanwhile); any thread may ask.
+  void Pause() { pauseRequested_ = true; }
+  void Resume() { pauseRequested_ = false; }
+  // Between blocks: waits while paused; true when a stop was asked for.
+  bool StopAsked() const;
 
   // ---- steps (public for the shells and the tests) ----
   void EscreveLog(std::string_view text, bool errorStyle);
@@ -190,6 +200,7 @@ class Carga : public TComponent, private HashNotifier {
   CargaHooks defaultHooks_;
   CargaHooks* hooks_;
   std::atomic<bool> stopRequested_{false};
+  std::atomic<bool> pauseRequested_{false};
 };
 
 }  // namespace validador

@@ -12,6 +12,9 @@ namespace validador {
 
 void Carga::LimpaTela() {
   PastaVerificada.clear();
+  FEdit.clear();
+  lblTotReg = "0";
+  lblTotRegVisible = false;
   Log.Clear();
   Listagem = ErrorListing(ListagemPedida.value_or(ErrorListing::kDefaultMaxErrors));
   Veredictos.clear();
@@ -19,6 +22,8 @@ void Carga::LimpaTela() {
   Memo2.clear();
   for (auto& box : Edit) box.clear();
   GaugePos = 0;
+  NumCaso.clear();
+  NumBanco.clear();
   NomeAnalista.clear();
   EmailContato.clear();
   TelContato.clear();
@@ -38,7 +43,6 @@ ComandoResultado Carga::UntilStopped(const std::function<void()>& check) {
 }
 
 ComandoResultado Carga::AbreArquivos() {
-  stopRequested_ = false;
   LimpaTela();
   AplicaAlgoritmoPadrao();
   if (!AlgoritmoValido()) {
@@ -62,7 +66,6 @@ ComandoResultado Carga::AbreArquivos() {
 }
 
 ComandoResultado Carga::AbreArquivo() {
-  stopRequested_ = false;
   LimpaTela();
   AplicaAlgoritmoPadrao();
   if (!AlgoritmoValido()) {

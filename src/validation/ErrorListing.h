@@ -44,6 +44,7 @@ struct FileListing {
   std::int64_t linhas = 0;        // lines in the file
   std::int64_t linhasComErro = 0; // lines with at least one row
   std::int64_t erros = 0;         // every row of the file, also past the cap
+  bool ausente = false;           // the file is not in the folder: nothing was read
 };
 
 class ErrorListing {

@@ -17,6 +17,7 @@ ListingWanted Carga::ListingOfScan() const {
 void Carga::ListaArquivo(const FileVerdict& verdict) {
   if (!ListagemPedida) return;
   FileListing& file = Listagem.BeginFile(verdict.nameOnDisk);
+  file.ausente = !verdict.present;
   for (const ListingRow& row : verdict.wholeFileRows) Listagem.Add(row);
   for (const ListingRow& row : verdict.lineRows.rows) {
     if (Listagem.Room() == 0) break;

@@ -33,13 +33,14 @@ TEST_F(CommandsTest, LimpaTelaClearsTheRunAndKeepsTheRest) {
   EXPECT_EQ(carga.NomeAnalista, "");
   EXPECT_EQ(carga.EmailContato, "");
   EXPECT_EQ(carga.TelContato, "");
+  // Nothing of the last file or delivery is left to be shown or printed as this one's:
+  EXPECT_EQ(carga.NumCaso, "");
+  EXPECT_EQ(carga.NumBanco, "");
+  EXPECT_EQ(carga.FEdit, "");
+  EXPECT_EQ(carga.lblTotReg, "0");
+  EXPECT_FALSE(carga.lblTotRegVisible);
   // Left alone:
-  EXPECT_EQ(carga.NumCaso, "caso");
-  EXPECT_EQ(carga.NumBanco, "banco");
-  EXPECT_EQ(carga.FEdit, "arquivo");
   EXPECT_EQ(carga.PastaSelecionada, "pasta");
-  EXPECT_EQ(carga.lblTotReg, "3");
-  EXPECT_TRUE(carga.lblTotRegVisible);
   EXPECT_EQ(carga.edtNrCaso, delivery.caso);
   EXPECT_EQ(carga.cbHashText, "md5");
 }

@@ -23,7 +23,10 @@ using validador::DadosResultado;
 
 namespace {
 
-QString FolderOf(const Delivery& delivery) { return Q(delivery.dir.Path().string()); }
+// The delivery's folder as the window keeps it: as Qt writes it ('/' on Windows too).
+QString FolderOf(const Delivery& delivery) {
+  return QDir::fromNativeSeparators(Q(delivery.dir.Path().string()));
+}
 
 QString ManifestOf(const Delivery& delivery) {
   return QDir(FolderOf(delivery)).filePath(QStringLiteral("HASHV.txt"));
@@ -227,7 +230,7 @@ void TestResultado::manifestGoesIntoTheCheckedFolder() {
   for (const std::string& digest : window->Engine().Memo2) expected += digest + "\r\n";
   QCOMPARE(uitest::ReadFileBytes(ManifestOf(checked)), expected);
   QCOMPARE(uitest::ReadFileBytes(ManifestOf(other)), othersManifest);
-  QVERIFY2(folderLine.contains(FolderOf(checked)), qPrintable(folderLine));
+  QVERIFY2(folderLine.contains(QDir::toNativeSeparators(FolderOf(checked))), qPrintable(folderLine));
   QCOMPARE(pdfPath, QDir(FolderOf(checked)).filePath(QStringLiteral("Resultado-2024.001.pdf")));
   QCOMPARE(window->dlb1->Directory(), FolderOf(other));
 }

@@ -31,7 +31,10 @@ namespace {
 const QString kClosingLine = QStringLiteral("****              Fim da Verificação              ****");
 const QString kPrompt = QStringLiteral("Método hash...");
 
-QString FolderOf(const Delivery& delivery) { return Q(delivery.dir.Path().string()); }
+// The delivery's folder as the window keeps it: as Qt writes it ('/' on Windows too).
+QString FolderOf(const Delivery& delivery) {
+  return QDir::fromNativeSeparators(Q(delivery.dir.Path().string()));
+}
 
 // Writes the delivery's HASHV.txt as "Resultado" would (the digests of the files present in
 // the order they are checked, CR LF after each) and returns the manifest's own digest.

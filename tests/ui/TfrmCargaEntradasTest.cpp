@@ -19,7 +19,10 @@ using validador::ui::TfrmCarga;
 
 namespace {
 
-QString FolderOf(const Delivery& delivery) { return Q(delivery.dir.Path().string()); }
+// The delivery's folder as the window keeps it: as Qt writes it ('/' on Windows too).
+QString FolderOf(const Delivery& delivery) {
+  return QDir::fromNativeSeparators(Q(delivery.dir.Path().string()));
+}
 
 std::unique_ptr<QMimeData> DropOf(const QStringList& paths) {
   auto data = std::make_unique<QMimeData>();

@@ -30,7 +30,10 @@ namespace {
 const QString kClosingLine = QStringLiteral("****              Fim da Verificação              ****");
 const QString kInterrupted = QStringLiteral("Verificação interrompida pelo usuário");
 
-QString FolderOf(const Delivery& delivery) { return Q(delivery.dir.Path().string()); }
+// The delivery's folder as the window keeps it: as Qt writes it ('/' on Windows too).
+QString FolderOf(const Delivery& delivery) {
+  return QDir::fromNativeSeparators(Q(delivery.dir.Path().string()));
+}
 
 // Small blocks, so that a small delivery makes many pauses.
 class SmallBlocks {
@@ -316,13 +319,13 @@ void TestVerificacao::overallProgressNamesEachFileInWork() {
   Delivery delivery("2024.001", "001", 5);
   ShownWindow window;
   Prepare(window, delivery);
+  // Each text the line gets, up to the bytes and times that follow the file's name.
   QStringList seen;
-  std::function<void()> watch = [&] {
-    const QString text = window->lblProgressoGeral->text();
-    if (seen.isEmpty() || seen.last() != text) seen << text;
-    if (window->CheckRunning()) QTimer::singleShot(0, &*window, watch);
-  };
-  AtFirstPause(*window, watch);
+  QObject::connect(&*window, &TfrmCarga::overallProgressShown, &*window, [&](const QString& text) {
+    if (!window->CheckRunning() || !text.startsWith(QStringLiteral("Arquivo "))) return;
+    const QString file = text.section(QStringLiteral(" — "), 0, 0);
+    if (seen.isEmpty() || seen.last() != file) seen << file;
+  });
 
   Click(window->btnAbreTodos);
 
