@@ -136,7 +136,7 @@ void RefuseEmptyPaths(const ParsedArgs& parsed, bool singleFile) {
 // longer pair the files the old one covered.
 void RefuseShorterManifest(const ParsedArgs& parsed, const Carga& carga) {
   if (parsed.Flag(kForceOption.name)) return;
-  const std::string manifest = JoinPath(carga.dlb1, kManifestName);
+  const std::string manifest = FindManifest(carga.dlb1).path;
   const std::optional<std::int64_t> oldLines = ContaLinhasDoManifesto(manifest);
   const auto newLines = static_cast<std::int64_t>(carga.Memo2.size());
   if (!oldLines || *oldLines <= newLines) return;

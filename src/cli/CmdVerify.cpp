@@ -8,6 +8,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/ConsoleHooks.h"
 #include "cli/ErrorText.h"
+#include "cli/InterruptSignals.h"
 #include "cli/StandardOutput.h"
 #include "cli/UsageError.h"
 #include "hash/Calchash.h"
@@ -48,24 +49,34 @@ class VerifyCommand final : public Command {
     Carga carga(&hooks);
     hooks.Attach(&carga);
     carga.dlb1 = folder;
-    if (const std::optional<std::string> hash = parsed.Value(kHashOption.name)) {
-      if (!IsAlgorithmName(*hash)) {
-        throw UsageError("algoritmo desconhecido: " + *hash + " (válidos: " + AlgorithmNameList() + ")");
-      }
-      carga.cbHashText = *hash;
+    const std::optional<std::string> hash = parsed.Value(kHashOption.name);
+    if (hash && !IsAlgorithmName(*hash)) {
+      throw UsageError("algoritmo desconhecido: " + *hash + " (válidos: " + AlgorithmNameList() + ")");
     }
     const std::optional<std::string> manifestDigest = parsed.Value(kManifestDigestOption.name);
     if (manifestDigest && DigestoNormalizado(*manifestDigest).empty()) {
       throw UsageError("--manifest-digest pede um hash em hexadecimal: " + *manifestDigest);
     }
+    ComandoResultado result;
     try {
-      carga.ConfereHash(manifestDigest);
+      const InterruptSignals signals(carga);
+      result = carga.ConfereHash(manifestDigest, hash);
+    } catch (const EAlgoritmoNaoCabe& error) {
+      hooks.ClearProgress();
+      std::fflush(stdout);
+      return ReportUsageError(Cp1252ToUtf8(error.Message()));
     } catch (const std::exception& error) {
+      hooks.ClearProgress();
       std::fflush(stdout);
       ReportError(error);
       return kExitEnded;
     }
+    hooks.ClearProgress();
     FlushOut();
+    if (result == ComandoResultado::Interrompido) {
+      const int code = InterruptSignals::ExitCode();
+      return code != 0 ? code : kExitEnded;
+    }
     return carga.Log.HasErrorLine() ? kExitFindings : kExitOk;
   }
 };

@@ -1,11 +1,16 @@
 #include "ui/ConfereHashDialog.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "hash/Calchash.h"
 #include "validation/Manifesto.h"
 
 namespace validador::ui {
@@ -18,21 +23,35 @@ QString Trimmed(const QString& typed) { return typed.simplified(); }
 
 }  // namespace
 
-ConfereHashDialog::ConfereHashDialog(QWidget* parent) : QDialog(parent) {
+ConfereHashDialog::ConfereHashDialog(const QString& folder, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Confere Hash"));
   auto* layout = new QVBoxLayout(this);
   auto* about = new QLabel(
-      QStringLiteral("Confere os arquivos da pasta escolhida com o seu HASHV.txt.\n"
+      QStringLiteral("Confere os arquivos da pasta com o seu HASHV.txt.\n"
                      "Para conferir também o HASHV.txt, cole abaixo o hash impresso no "
                      "relatório (opcional)."),
       this);
   about->setWordWrap(true);
   layout->addWidget(about);
+  auto* form = new QFormLayout;
+  lblPasta = new QLabel(QDir::toNativeSeparators(folder), this);
+  lblPasta->setWordWrap(true);
+  lblPasta->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  form->addRow(QStringLiteral("Pasta:"), lblPasta);
+  cbAlgoritmo = new QComboBox(this);
+  cbAlgoritmo->addItem(QStringLiteral("automático (pelo HASHV.txt)"));
+  for (const std::string_view name : kAlgorithmNames) {
+    cbAlgoritmo->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  }
+  cbAlgoritmo->setCurrentIndex(0);
+  form->addRow(QStringLiteral("Algoritmo:"), cbAlgoritmo);
+  layout->addLayout(form);
   memDigesto = new QPlainTextEdit(this);
   memDigesto->setTabChangesFocus(true);
   memDigesto->setPlaceholderText(QStringLiteral("Hash do relatório (opcional)"));
   memDigesto->setFixedHeight(memDigesto->fontMetrics().lineSpacing() * kDigestBoxLines +
                              2 * memDigesto->frameWidth() + 8);
+  memDigesto->installEventFilter(this);
   layout->addWidget(memDigesto);
   lblAviso = new QLabel(this);
   lblAviso->setWordWrap(true);
@@ -41,6 +60,7 @@ ConfereHashDialog::ConfereHashDialog(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   btnConferir = buttons->button(QDialogButtonBox::Ok);
   btnConferir->setText(QStringLiteral("Conferir"));
+  btnConferir->setDefault(true);
   btnCancelar = buttons->button(QDialogButtonBox::Cancel);
   btnCancelar->setText(QStringLiteral("Cancelar"));
   layout->addWidget(buttons);
@@ -51,13 +71,28 @@ ConfereHashDialog::ConfereHashDialog(QWidget* parent) : QDialog(parent) {
     lblAviso->hide();
   });
   setMinimumWidth(kDialogWidth);
-  btnConferir->setFocus(Qt::OtherFocusReason);
+  setTabOrder(memDigesto, cbAlgoritmo);
+  memDigesto->setFocus(Qt::OtherFocusReason);
+}
+
+bool ConfereHashDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == memDigesto && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      accept();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 ConfereHashChoice ConfereHashDialog::Choice() const {
+  ConfereHashChoice choice;
   const QString typed = Trimmed(memDigesto->toPlainText());
-  if (typed.isEmpty()) return {};
-  return {typed};
+  if (!typed.isEmpty()) choice.manifestDigest = typed;
+  if (cbAlgoritmo->currentIndex() > 0) choice.algorithm = cbAlgoritmo->currentText();
+  return choice;
 }
 
 void ConfereHashDialog::accept() {
@@ -71,8 +106,8 @@ void ConfereHashDialog::accept() {
   QDialog::accept();
 }
 
-std::optional<ConfereHashChoice> ConfereHashDialog::Ask(QWidget* parent) {
-  ConfereHashDialog dialog(parent);
+std::optional<ConfereHashChoice> ConfereHashDialog::Ask(QWidget* parent, const QString& folder) {
+  ConfereHashDialog dialog(folder, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Choice();
 }

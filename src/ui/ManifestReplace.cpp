@@ -1,10 +1,11 @@
 #include "ui/ManifestReplace.h"
 
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "report/Branding.h"
+#include "resultado/QtTexts.h"
+#include "validation/ManifestLines.h"
 
 namespace validador::ui {
 namespace {
@@ -15,15 +16,12 @@ QString Lines(qsizetype count) {
 
 }  // namespace
 
-// Lines end in CR LF as the program writes them, or in a line feed alone.
 qsizetype ManifestLineCount(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return 0;
-  qsizetype count = 0;
-  while (!file.atEnd()) {
-    if (!file.readLine().trimmed().isEmpty()) ++count;
+  try {
+    return static_cast<qsizetype>(ContaLinhasDoManifesto(ToPath(path)).value_or(0));
+  } catch (const std::exception&) {
+    return 0;  // unreadable: the write that follows names the fault
   }
-  return count;
 }
 
 QString ShrinkingManifestQuestion(qsizetype oldLines, qsizetype newLines) {

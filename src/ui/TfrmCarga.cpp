@@ -75,12 +75,14 @@ void TfrmCarga::btnGeraResultClick() {
 
 void TfrmCarga::btnConfereHashClick() {
   RunCommand(btnConfereHash, Kind::ConfereHash, [this] {
-    const std::optional<ConfereHashChoice> choice = askConfereHash_(this);
+    const std::optional<ConfereHashChoice> choice = askConfereHash_(this, FromPath(carga_.dlb1));
     if (!choice) return;
     std::optional<std::string> manifestDigest;
     if (choice->manifestDigest) manifestDigest = choice->manifestDigest->toStdString();
+    std::optional<std::string> algorithm;
+    if (choice->algorithm) algorithm = choice->algorithm->toStdString();
     OfferTheStop();
-    RunOnEngine([this, &manifestDigest] { return carga_.ConfereHash(manifestDigest); });
+    RunOnEngine([this, &manifestDigest, &algorithm] { return carga_.ConfereHash(manifestDigest, algorithm); });
   });
 }
 
@@ -237,7 +239,7 @@ bool TfrmCarga::InputsFitTheCodePage() {
 bool TfrmCarga::MayReplaceManifest() {
   if (carga_.PastaVerificada.empty() || !carga_.AlgoritmoValido()) return true;
   const qsizetype oldLines =
-      ManifestLineCount(FromPath(JoinPath(carga_.PastaVerificada, kManifestName)));
+      ManifestLineCount(FromPath(FindManifest(carga_.PastaVerificada).path));
   const auto newLines = static_cast<qsizetype>(carga_.Memo2.size());
   return oldLines <= newLines || askToReplace_(this, oldLines, newLines);
 }

@@ -92,7 +92,8 @@ class TfrmCarga : public QWidget {
   using ReplaceManifestQuestion = std::function<bool(QWidget* parent, qsizetype oldLines, qsizetype newLines)>;
   void SetReplaceManifestQuestion(ReplaceManifestQuestion question) { askToReplace_ = std::move(question); }
   // The question of "Confere Hash" (ConfereHashDialog unless replaced); nothing to cancel.
-  using ConfereHashQuestion = std::function<std::optional<ConfereHashChoice>(QWidget* parent)>;
+  using ConfereHashQuestion =
+      std::function<std::optional<ConfereHashChoice>(QWidget* parent, const QString& folder)>;
   void SetConfereHashQuestion(ConfereHashQuestion question) { askConfereHash_ = std::move(question); }
   // Where the error listing goes (the save dialog unless replaced), starting at the
   // suggested path; nothing when the user cancels.

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -133,11 +134,15 @@ class Carga : public TComponent, private HashNotifier {
   // returns its digest; nullopt (after a notice) when the algorithm box names none
   // of the ten algorithms. Input/output errors throw.
   std::optional<std::string> GeraManifesto();
-  // "Confere Hash": the folder's files against its HASHV.txt, with the algorithm of the box,
-  // or the one that gives the manifest's first line when the box names none; and the
-  // manifest itself against the digest printed on the report, when given. Input/output
-  // errors and a manifest line that is no digest throw.
-  ComandoResultado ConfereHash(const std::optional<std::string>& manifestDigest = std::nullopt);
+  // "Confere Hash": the folder's files against its HASHV.txt (found in any letter case), with
+  // the algorithm given, or the one that gives the most (line, file) pairs; and the manifest
+  // itself against the digest printed on the report, when given. The files are read at most
+  // as many at once as there are processors; the gauge counts their bytes, and RequestStop
+  // ends the reading within a block. Input/output errors, a file changed while read, a
+  // manifest that is not one the program writes and a chosen algorithm whose digests cannot
+  // have the length of its lines (EAlgoritmoNaoCabe) throw.
+  ComandoResultado ConfereHash(const std::optional<std::string>& manifestDigest = std::nullopt,
+                               const std::optional<std::string>& algorithm = std::nullopt);
   // The same for the last check that ran to its end: the manifest goes into the folder
   // that check read, wherever the folder list stands now. nullopt, with nothing written,
   // when there is no such check (the algorithm notice comes first, as above).
@@ -186,13 +191,11 @@ class Carga : public TComponent, private HashNotifier {
   ScanOutcome ReadForItsCheck(const std::string& path, RecordTypeIndex type);
   ListingWanted ListingOfScan() const;
   void ListaDuranteVarredura(const std::string& path, RecordTypeIndex type, ScanRequest& request);
-  void AuditaManifesto(const std::string& chosenAlgorithm,
+  void AuditaManifesto(const std::optional<std::string>& chosenAlgorithm,
                        const std::optional<std::string>& manifestDigest);
-  std::string AlgoritmoDoManifesto(const std::string& firstLine, const std::string& firstFile);
-  std::vector<std::string> DigestsOf(const std::vector<std::string>& paths,
-                                     const std::string& algorithm);
-  std::string DigestUntilStopped(const std::string& path, const std::string& algorithm,
-                                 std::atomic<std::int64_t>& bytesDone);
+  std::vector<std::map<std::string, std::string>> DigestsOfPresentFiles(
+      const std::vector<std::string>& paths, const std::vector<std::string>& algorithms,
+      const std::vector<std::string>& lines);
   FileJudgeInputs JudgeInputsFor(const std::string& path, RecordTypeIndex type) const;
   void Julgado(FileVerdict verdict);
   void ListaArquivo(const FileVerdict& verdict);

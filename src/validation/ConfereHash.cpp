@@ -1,43 +1,36 @@
 // "Confere Hash": a received delivery against its manifest. HASHV.txt names no files: its
 // lines are the digests of the files that were there, in the order they were checked, so
-// they are paired in that order with the standard files present now.
+// they are paired with the standard files present now by content, keeping that order.
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <future>
-#include <memory>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "hash/Calchash.h"
-#include "hash/DCPhash.h"
-#include "hash/DigestText.h"
-#include "hash/TFileStream.h"
 #include "layout/Cp1252.h"
+#include "platform/Paths.h"
 #include "validation/Carga.h"
-#include "validation/FileScan.h"
+#include "validation/FolderDigests.h"
 #include "validation/LogTexts.h"
+#include "validation/ManifestPairing.h"
 #include "validation/Manifesto.h"
 #include "validation/StandardFiles.h"
 
 namespace validador {
 namespace {
 
-struct PresentFile {
-  std::string path;
-  std::string name;  // as found on disk
-};
-
-std::vector<PresentFile> PresentFiles(const std::string& folder) {
-  std::vector<PresentFile> files;
-  for (const RecordTypeIndex type : kProcessingOrder) {
-    const std::string path = StandardFilePath(folder, type);
-    if (FileExists(path)) files.push_back({path, path.substr(path.find_last_of("/\\") + 1)});
+// The standard files present, by place in processing order.
+struct PresentFiles {
+  std::array<std::optional<std::string>, kRecordTypeCount> paths;
+  std::vector<std::string> Listed() const {
+    std::vector<std::string> listed;
+    for (const auto& path : paths) {
+      if (path) listed.push_back(*path);
+    }
+    return listed;
   }
-  return files;
-}
+};
 
 std::string Upper(std::string text) {
   for (char& c : text) {
@@ -46,137 +39,199 @@ std::string Upper(std::string text) {
   return text;
 }
 
+std::vector<std::string> AlgorithmsOfLength(std::size_t length) {
+  std::vector<std::string> names;
+  for (const std::string_view name : kAlgorithmNames) {
+    if (DigestTextLength(name) == length) names.emplace_back(name);
+  }
+  return names;
+}
+
+// "md4, md5 ou ripemd128"
+std::string Alternatives(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " ou " : ", ";
+    text += names[i];
+  }
+  return text;
+}
+
 std::string Text(const std::string& utf8) { return Utf8ToCp1252(utf8); }
 
-// The size the file system reports; 0 when it reports none (the gauge only).
-std::int64_t SizeOf(const std::string& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  return error ? 0 : static_cast<std::int64_t>(size);
+std::string StandardName(RecordTypeIndex type) {
+  return std::string(LayoutCatalogue::Instance().NomeArquivo(type));
+}
+
+std::string LineOfManifest(std::size_t line) { return "linha " + std::to_string(line + 1) + " do HASHV.txt"; }
+
+// The counts of the summary, everything printed included.
+struct Tally {
+  int ok = 0, altered = 0, swapped = 0, missing = 0, extra = 0;
+  bool Clean() const { return altered + swapped + missing + extra == 0; }
+};
+
+// One line of the result, counted.
+void WriteEntry(Carga& carga, const Conferido& entry, const PresentFiles& present, Tally& tally) {
+  const auto fileName = [&] {
+    const auto place = std::find(kProcessingOrder.begin(), kProcessingOrder.end(), *entry.file);
+    return platform::FileNameOf(*present.paths[static_cast<std::size_t>(place - kProcessingOrder.begin())]);
+  };
+  switch (entry.achado) {
+    case Achado::Ok:
+      ++tally.ok;
+      return carga.EscreveLog(Text("OK " + fileName()), false);
+    case Achado::Alterado:
+      ++tally.altered;
+      return carga.EscreveLog(Text("ALTERADO " + fileName()), true);
+    case Achado::Trocado:
+      ++tally.swapped;
+      return carga.EscreveLog(Text("TROCADO " + fileName() + " (conteúdo " +
+                                   (entry.contentOf ? "de " + StandardName(*entry.contentOf)
+                                                    : "da " + LineOfManifest(entry.contentLine)) +
+                                   ")"),
+                              true);
+    case Achado::Ausente:
+      ++tally.missing;
+      return carga.EscreveLog(Text("AUSENTE " + (entry.lineFile ? StandardName(*entry.lineFile)
+                                                                 : "(" + LineOfManifest(*entry.line) + ")")),
+                              true);
+    case Achado::SemHash:
+      ++tally.extra;
+      return carga.EscreveLog(Text("SEM HASH " + fileName()), true);
+  }
 }
 
 }  // namespace
 
-// The algorithm that gives the first line from the first file, among those whose digests
-// have the line's length; empty when none does.
-std::string Carga::AlgoritmoDoManifesto(const std::string& firstLine, const std::string& firstFile) {
-  for (const std::string_view name : kAlgorithmNames) {
-    if (DigestTextLength(name) != firstLine.size()) continue;
-    if (DigestOfFile(firstFile, name) == Upper(firstLine)) return std::string(name);
-  }
-  return {};
-}
-
-// One file's digest, read block by block: each block adds to `bytesDone`, and a stop asked
-// for ends the read with CheckInterrupted.
-std::string Carga::DigestUntilStopped(const std::string& path, const std::string& algorithm,
-                                      std::atomic<std::int64_t>& bytesDone) {
-  const std::unique_ptr<TDCP_hash> hash(CreateKnownHashComponent(algorithm, nullptr));
-  TFileStream stream(path);
-  std::vector<std::uint8_t> block(TDCP_hash::kStreamBlockSize);
-  hash->Init();
-  while (const std::uint32_t got = stream.Read(block.data(), static_cast<std::uint32_t>(block.size()))) {
-    if (StopAsked()) throw CheckInterrupted();
-    hash->Update(block.data(), got);
-    bytesDone += got;
-  }
-  std::uint8_t digest[64];
-  hash->Final(digest);
-  return DigestText(digest, static_cast<std::size_t>(hash->HashSize() / 8));
-}
-
-// Every paired file is digested at once, on the processors there are; meanwhile the gauge
-// follows the bytes read of all of them, and a stop ends every read at its next block.
-std::vector<std::string> Carga::DigestsOf(const std::vector<std::string>& paths,
-                                          const std::string& algorithm) {
-  std::int64_t totalBytes = 0;
-  for (const std::string& path : paths) totalBytes += SizeOf(path);
-  GaugeMax = std::max<std::int64_t>(totalBytes, 1);
-  GaugePos = 0;
-  std::atomic<std::int64_t> bytesDone{0};
-  std::vector<std::future<std::string>> pending;
-  for (const std::string& path : paths) {
-    pending.push_back(std::async(std::launch::async, [this, path, algorithm, &bytesDone] {
-      return DigestUntilStopped(path, algorithm, bytesDone);
-    }));
-  }
-  for (auto& digest : pending) {
-    while (digest.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
-      GaugePos = std::min<std::int64_t>(bytesDone, GaugeMax);
-      hooks_->Progress();
-    }
-  }
-  std::vector<std::string> digests;
-  for (auto& digest : pending) digests.push_back(digest.get());
-  GaugePos = GaugeMax;
-  hooks_->Progress();
-  return digests;
-}
-
-ComandoResultado Carga::ConfereHash(const std::optional<std::string>& manifestDigest) {
+ComandoResultado Carga::ConfereHash(const std::optional<std::string>& manifestDigest,
+                                    const std::optional<std::string>& algorithm) {
+  stopRequested_ = false;
   LimpaTela();
-  const bool chosen = cbHashText != texts::HashBoxPrompt();
-  if (chosen && !AlgoritmoValido()) {
+  if (algorithm && !IsAlgorithmName(*algorithm)) {
     hooks_->InputNotice(texts::InvalidAlgorithm(), Entrada::Algoritmo);
     return ComandoResultado::AlgoritmoInvalido;
   }
   hooks_->FolderCheckStarted();
-  const ComandoResultado result = UntilStopped(
-      [&] { AuditaManifesto(chosen ? cbHashText : std::string(), manifestDigest); });
+  const ComandoResultado result = UntilStopped([&] { AuditaManifesto(algorithm, manifestDigest); });
   AppendClosingLine();
   hooks_->FolderCheckFinished();
   return result;
 }
 
-void Carga::AuditaManifesto(const std::string& chosenAlgorithm,
+void Carga::AuditaManifesto(const std::optional<std::string>& chosen,
                             const std::optional<std::string>& manifestDigest) {
-  const std::string manifestPath = JoinPath(dlb1, kManifestName);
-  const std::vector<std::string> lines = LeManifesto(manifestPath);
-  const std::vector<PresentFile> files = PresentFiles(dlb1);
-  const std::size_t paired = std::min(lines.size(), files.size());
+  const StandardFileChoice manifest = FindManifest(dlb1);
+  if (!manifest.ignored.empty()) hooks_->NameClash(manifest.path, manifest.ignored);
+  std::vector<std::string> lines = LeManifesto(manifest.path);
+  for (std::string& line : lines) line = Upper(std::move(line));
 
-  std::string algorithm = chosenAlgorithm;
-  if (algorithm.empty() && paired > 0) {
-    algorithm = AlgoritmoDoManifesto(lines[0], files[0].path);
-    if (algorithm.empty()) {
-      EscreveLog(Text("A linha 1 do HASHV.txt não confere com " + files[0].name +
-                      " em nenhum algoritmo de hash de " + std::to_string(lines[0].size()) +
-                      " caracteres"),
-                 true);
-      return;
+  PresentFiles present;
+  for (std::size_t place = 0; place < kProcessingOrder.size(); ++place) {
+    const StandardFileChoice file = FindStandardFile(dlb1, kProcessingOrder[place]);
+    if (!FileExists(file.path)) continue;
+    if (!file.ignored.empty()) hooks_->NameClash(file.path, file.ignored);
+    present.paths[place] = file.path;
+  }
+  const std::vector<std::string> listed = present.Listed();
+  if (lines.empty() && listed.empty()) {
+    EscreveLog(Text("Nada a conferir: o HASHV.txt não tem nenhum hash e a pasta não tem nenhum arquivo da entrega"),
+               true);
+    return;
+  }
+
+  const std::size_t lineLength = lines.empty() ? 0 : lines.front().size();
+  if (chosen && lineLength != 0 && DigestTextLength(*chosen) != lineLength) {
+    throw EAlgoritmoNaoCabe(*chosen, DigestTextLength(*chosen), lineLength);
+  }
+  const std::string expectedManifest = manifestDigest ? DigestoNormalizado(*manifestDigest) : std::string();
+  std::vector<std::string> candidates =
+      chosen ? std::vector<std::string>{*chosen}
+             : AlgorithmsOfLength(lineLength != 0 ? lineLength : expectedManifest.size());
+  // The report's digest of HASHV.txt tells the algorithm as well as the files do.
+  std::map<std::string, std::string> manifestDigests;
+  if (manifestDigest) {
+    std::vector<std::string> giving;
+    for (const std::string& name : candidates) {
+      manifestDigests[name] = DigestOfFile(manifest.path, name);
+      if (manifestDigests[name] == expectedManifest) giving.push_back(name);
+    }
+    if (candidates.size() > 1 && !giving.empty()) candidates = giving;
+  }
+
+  const std::vector<std::map<std::string, std::string>> digests =
+      lines.empty() ? std::vector<std::map<std::string, std::string>>(listed.size())
+                    : DigestsOfPresentFiles(listed, candidates, lines);
+
+  // The algorithm that gives the most (line, file) pairs; none when several give none.
+  const auto byPlace = [&](const std::string& name) {
+    DigestsByPlace files;
+    std::size_t index = 0;
+    for (std::size_t place = 0; place < present.paths.size(); ++place) {
+      if (!present.paths[place]) continue;
+      const auto digest = digests[index++].find(name);
+      files[place] = digest != digests[index - 1].end() ? digest->second : std::string();
+    }
+    return files;
+  };
+  std::string algorithm = candidates.size() == 1 ? candidates.front() : std::string();
+  std::size_t bestPairs = 0;
+  for (const std::string& name : candidates) {
+    const std::size_t pairs = MatchingPairs(lines, byPlace(name));
+    if (pairs > bestPairs) {
+      bestPairs = pairs;
+      algorithm = name;
     }
   }
+  if (algorithm.empty() && !lines.empty()) {
+    EscreveLog(Text("Algoritmo não identificado: nenhum arquivo confere com o HASHV.txt em " +
+                    Alternatives(candidates) + " (hashes de " + std::to_string(lineLength) + " caracteres)"),
+               true);
+  }
 
-  std::vector<std::string> pairedPaths;
-  for (std::size_t i = 0; i < paired; ++i) pairedPaths.push_back(files[i].path);
-  const std::vector<std::string> digests =
-      algorithm.empty() ? std::vector<std::string>{} : DigestsOf(pairedPaths, algorithm);
+  Tally tally;
+  const DigestsByPlace files = byPlace(algorithm.empty() && !candidates.empty() ? candidates.front() : algorithm);
+  for (const Conferido& entry : PairManifest(lines, files)) WriteEntry(*this, entry, present, tally);
+  if (manifestDigest) {
+    const bool same = !algorithm.empty() && manifestDigests[algorithm] == expectedManifest;
+    const std::string name = platform::FileNameOf(manifest.path);
+    EscreveLog(Text((same ? "OK " : "ALTERADO ") + name), !same);
+    (same ? tally.ok : tally.altered) += 1;
+  }
+  EscreveLog(Text("Conferência (" + (algorithm.empty() ? std::string("algoritmo não identificado") : algorithm) +
+                  "): " + std::to_string(tally.ok) + " OK, " + std::to_string(tally.altered) + " ALTERADO, " +
+                  std::to_string(tally.swapped) + " TROCADO, " + std::to_string(tally.missing) + " AUSENTE, " +
+                  std::to_string(tally.extra) + " SEM HASH"),
+             !tally.Clean() || algorithm.empty());
+}
 
-  int ok = 0, altered = 0;
-  for (std::size_t i = 0; i < paired; ++i) {
-    const bool same = digests[i] == Upper(lines[i]);
-    (same ? ok : altered) += 1;
-    EscreveLog(Text((same ? "OK " : "ALTERADO ") + files[i].name), !same);
+// Every file is read once, feeding the algorithms still in question; a file that changes
+// meanwhile is named in the log by its table, and ends the command.
+std::vector<std::map<std::string, std::string>> Carga::DigestsOfPresentFiles(
+    const std::vector<std::string>& paths, const std::vector<std::string>& algorithms,
+    const std::vector<std::string>& lines) {
+  FolderDigestRequest request;
+  request.paths = paths;
+  request.algorithms = algorithms;
+  request.isEvidence = [&lines](const std::string& digest) {
+    return std::find(lines.begin(), lines.end(), digest) != lines.end();
+  };
+  request.stop = &stopRequested_;
+  FEdit = dlb1;
+  request.progress = [this](std::uint64_t done, std::uint64_t total) {
+    GaugeMax = static_cast<std::int64_t>(total);
+    GaugePos = static_cast<std::int64_t>(done);
+    hooks_->Progress();
+  };
+  try {
+    return DigestFolderFiles(request);
+  } catch (const EFileChanged& changed) {
+    for (const RecordTypeIndex type : kProcessingOrder) {
+      if (FindStandardFile(dlb1, type).path != changed.Path()) continue;
+      WriteErrorBlock(Text("Arquivo alterado durante a verificação: ") + std::string(NomeTabela(type)));
+    }
+    throw;
   }
-  for (std::size_t i = paired; i < lines.size(); ++i) {
-    EscreveLog(Text("AUSENTE (linha " + std::to_string(i + 1) + " do HASHV.txt)"), true);
-  }
-  for (std::size_t i = paired; i < files.size(); ++i) {
-    EscreveLog(Text("SEM HASH " + files[i].name), true);
-  }
-  bool manifestAltered = false;
-  if (manifestDigest && !algorithm.empty()) {
-    manifestAltered = DigestOfFile(manifestPath, algorithm) != DigestoNormalizado(*manifestDigest);
-    EscreveLog(manifestAltered ? "ALTERADO HASHV.txt" : "OK HASHV.txt", manifestAltered);
-  }
-  const std::size_t missing = lines.size() - paired;
-  const std::size_t extra = files.size() - paired;
-  const bool allGood = altered == 0 && missing == 0 && extra == 0 && !manifestAltered &&
-                       !algorithm.empty();
-  EscreveLog(Text("Conferência (" + (algorithm.empty() ? std::string("algoritmo desconhecido") : algorithm) +
-                  "): " + std::to_string(ok) + " OK, " + std::to_string(altered) + " ALTERADO, " +
-                  std::to_string(missing) + " AUSENTE, " + std::to_string(extra) + " SEM HASH"),
-             !allGood);
 }
 
 }  // namespace validador

@@ -1,6 +1,5 @@
 #include "validation/ManifestLines.h"
 
-#include <algorithm>
 #include <array>
 
 #include "platform/FileSystem.h"
@@ -13,12 +12,19 @@ std::optional<std::int64_t> ContaLinhasDoManifesto(const std::string& path) {
   platform::InputFile file(path);
   std::array<char, 65536> block;
   std::int64_t lines = 0;
-  char last = '\n';
+  bool lineHoldsSomething = false;
   while (const std::size_t got = file.Read(block.data(), block.size())) {
-    lines += std::count(block.data(), block.data() + got, '\n');
-    last = block[got - 1];
+    for (std::size_t i = 0; i < got; ++i) {
+      const char byte = block[i];
+      if (byte == '\n') {
+        if (lineHoldsSomething) ++lines;
+        lineHoldsSomething = false;
+      } else if (byte != '\r' && byte != ' ' && byte != '\t') {
+        lineHoldsSomething = true;
+      }
+    }
   }
-  return last == '\n' ? lines : lines + 1;
+  return lineHoldsSomething ? lines + 1 : lines;
 }
 
 }  // namespace validador

@@ -7,8 +7,8 @@
 
 namespace validador {
 
-// The lines of the file at `path`: its line feeds, and a last line with none. Read in
-// blocks, so a huge file costs no memory. nullopt when no regular file is there; throws
+// The lines of the file at `path` that hold more than blanks (a line ends at a line feed;
+// a last line with none counts too). Read in blocks, so a huge file costs no memory. nullopt when no regular file is there; throws
 // EInOutError naming the path when one is there but cannot be read.
 std::optional<std::int64_t> ContaLinhasDoManifesto(const std::string& path);
 

@@ -44,7 +44,10 @@ std::vector<std::string> NamesIgnoringCase(std::string_view folder, std::string_
 }  // namespace
 
 StandardFileChoice FindStandardFile(std::string_view folder, RecordTypeIndex type) {
-  const std::string_view name = LayoutCatalogue::Instance().NomeArquivo(type);
+  return FindFileIgnoringCase(folder, LayoutCatalogue::Instance().NomeArquivo(type));
+}
+
+StandardFileChoice FindFileIgnoringCase(std::string_view folder, std::string_view name) {
   const std::vector<std::string> names = NamesIgnoringCase(folder, name);
   // The exact name whenever it is there, even where the listing missed it (a folder that
   // cannot be listed, a file added meanwhile); otherwise the first in name order.

@@ -25,6 +25,9 @@ struct StandardFileChoice {
 // order), otherwise the exact name (which then does not exist).
 StandardFileChoice FindStandardFile(std::string_view folder, RecordTypeIndex type);
 
+// The same for any file name: `name` in `folder`, in any letter case.
+StandardFileChoice FindFileIgnoringCase(std::string_view folder, std::string_view name);
+
 // FindStandardFile's path alone.
 std::string StandardFilePath(std::string_view folder, RecordTypeIndex type);
 

@@ -219,7 +219,7 @@ void TestFatos::noFieldStaysFromTheLastFile() {
   if (command == QLatin1String("Limpa Tela")) {
     Click(window->btnLimpaTela);
   } else if (command == QLatin1String("Confere Hash")) {
-    window->SetConfereHashQuestion([](QWidget*) { return std::optional<ConfereHashChoice>(ConfereHashChoice{}); });
+    window->SetConfereHashQuestion([](QWidget*, const QString&) { return std::optional<ConfereHashChoice>(ConfereHashChoice{}); });
     Click(window->btnConfereHash);
   } else {
     window->SetFileChooser([](QWidget*, const QString&) { return std::optional<QString>(); });

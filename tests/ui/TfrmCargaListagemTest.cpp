@@ -303,7 +303,7 @@ void TestListagem::offeredOnlyAfterACheckThatRanToItsEnd() {
     ++asked;
     return std::optional<ListingSaveChoice>();
   });
-  window->SetConfereHashQuestion([](QWidget*) {
+  window->SetConfereHashQuestion([](QWidget*, const QString&) {
     return std::optional<validador::ui::ConfereHashChoice>(validador::ui::ConfereHashChoice{});
   });
   if (after != QLatin1String("nada")) {

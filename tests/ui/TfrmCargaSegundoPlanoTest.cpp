@@ -60,7 +60,7 @@ void WriteManifest(const Delivery& delivery) {
 }
 
 void AnswerConfereHashWithoutDigest(TfrmCarga& window) {
-  window.SetConfereHashQuestion([](QWidget*) { return std::optional<ConfereHashChoice>(ConfereHashChoice{}); });
+  window.SetConfereHashQuestion([](QWidget*, const QString&) { return std::optional<ConfereHashChoice>(ConfereHashChoice{}); });
 }
 
 void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
