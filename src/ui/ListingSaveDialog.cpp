@@ -44,16 +44,19 @@ QString ListingFilters() {
 }
 
 ListingSaveChoice ChoiceOf(const QString& path, const QString& chosenFilter) {
-  std::optional<ListingFormat> named = ListingFormatOf(path.toStdString());
-  if (named == ListingFormat::Workbook && !WorkbookAvailable()) named.reset();
-  ListingFormat format = named.value_or(ListingFormat::Csv);
+  const std::optional<ListingFormat> fromName = ListingFormatOf(path.toStdString());
+  // The name's own ending counts when this build can write that format.
+  const bool named = fromName.has_value() &&
+                     (*fromName != ListingFormat::Workbook || WorkbookAvailable());
+  const ListingFormat namedFormat = named ? *fromName : ListingFormat::Csv;
+  ListingFormat format = namedFormat;
   for (const FormatFilter& entry : Formats()) {
     if (entry.filter == chosenFilter && entry.format != ListingFormat::Csv) format = entry.format;
   }
-  if (named == ListingFormat::JsonLines || named == ListingFormat::Workbook) format = *named;
+  if (named && namedFormat != ListingFormat::Csv) format = namedFormat;
   QString name = path;
-  if (named && *named != format) name.chop(static_cast<qsizetype>(FormatOf(*named).ending.size()));
-  if (!named || *named != format) name += FormatOf(format).ending;
+  if (named && namedFormat != format) name.chop(static_cast<qsizetype>(FormatOf(namedFormat).ending.size()));
+  if (!named || namedFormat != format) name += FormatOf(format).ending;
   return {name, format};
 }
 

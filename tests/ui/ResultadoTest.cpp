@@ -281,7 +281,10 @@ void TestResultado::pdfAndPrintoutAreNamedAfterTheCase() {
   QVERIFY(answerer.Boxes().empty());
   QVERIFY2(savedLine.contains(QStringLiteral("Resultado-2024-0042-7.pdf")), qPrintable(savedLine));
   QCOMPARE(opened, QStringList{proposed});
+#ifndef Q_OS_WIN
+  // Windows prints through its own dialog, which has no file name field to read.
   QCOMPARE(printFile, proposed);
+#endif
 }
 
 QTEST_MAIN(TestResultado)
