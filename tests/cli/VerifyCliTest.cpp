@@ -206,7 +206,9 @@ TEST_P(VerifyScenario, NamesWhatReallyChanged) {
   if (!GetParam().out.empty()) expected += kClosing + "\n";
   EXPECT_EQ(result.out, expected);
   EXPECT_NE(result.err.find(GetParam().err), std::string::npos) << result.err;
-  if (std::string(GetParam().err).empty()) EXPECT_EQ(result.err, "");
+  if (std::string(GetParam().err).empty()) {
+    EXPECT_EQ(result.err, "");
+  }
 }
 
 const std::vector<std::string> kOk = {
