@@ -106,7 +106,6 @@ void WriteEntry(Carga& carga, const Conferido& entry, const PresentFiles& presen
 
 ComandoResultado Carga::ConfereHash(const std::optional<std::string>& manifestDigest,
                                     const std::optional<std::string>& algorithm) {
-  stopRequested_ = false;
   LimpaTela();
   if (algorithm && !IsAlgorithmName(*algorithm)) {
     hooks_->InputNotice(texts::InvalidAlgorithm(), Entrada::Algoritmo);
@@ -216,7 +215,7 @@ std::vector<std::map<std::string, std::string>> Carga::DigestsOfPresentFiles(
   request.isEvidence = [&lines](const std::string& digest) {
     return std::find(lines.begin(), lines.end(), digest) != lines.end();
   };
-  request.stop = &stopRequested_;
+  request.stopAsked = [this] { return StopAsked(); };
   FEdit = dlb1;
   request.progress = [this](std::uint64_t done, std::uint64_t total) {
     GaugeMax = static_cast<std::int64_t>(total);

@@ -122,7 +122,7 @@ class FolderReading {
     const std::unique_ptr<char[]> block = std::make_unique_for_overwrite<char[]>(kBlockSize);
     std::uint64_t bytesRead = 0;
     while (const std::size_t got = file.Read(block.get(), kBlockSize)) {
-      if (request_.stop != nullptr && request_.stop->load()) throw CheckInterrupted();
+      if (request_.stopAsked && request_.stopAsked()) throw CheckInterrupted();
       if (Aborted()) return;
       DropSettled(components, seenGeneration);
       for (Component& component : components) component.hash->Update(block.get(), static_cast<std::uint32_t>(got));

@@ -18,8 +18,9 @@ struct FolderDigestRequest {
   // also in the files being read. With one, the large files are read first.
   std::vector<std::string> algorithms;
   std::function<bool(const std::string& digest)> isEvidence;
-  // Read between blocks by every reader: set, the reading stops within a block.
-  const std::atomic<bool>* stop = nullptr;
+  // Asked between blocks by every reader (it may wait while the command is paused): true,
+  // the reading stops within a block.
+  std::function<bool()> stopAsked;
   // Called on the calling thread now and then: bytes read, bytes of all the files.
   std::function<void(std::uint64_t done, std::uint64_t total)> progress;
 };

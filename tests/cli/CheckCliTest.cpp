@@ -248,7 +248,7 @@ TEST_P(ShorterManifest, IsRefusedUnlessForced) {
   EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
   if (!c.refusal.empty()) {
     EXPECT_EQ(result.err, "validador-cli: " + manifest + c.refusal +
-                              "; use --force para substituí-lo\nUse 'validador-cli --help' para ver o uso.\n");
+                              "; use --force para substituí-lo\nvalidador-cli: use 'validador-cli --help' para ver o uso.\n");
     EXPECT_EQ(testsupport::ReadAll(manifest), *c.oldManifest);
     return;
   }

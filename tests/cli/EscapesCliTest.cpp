@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageEscapeCase{"Command", {"x\ry"}, "validador-cli: comando desconhecido: x\\ry"},
         UsageEscapeCase{"ListingName",
                         {"check", ".", "--case", "1", "--bank", "001", "--errors", "e\x1b[1m.txt"},
-                        "validador-cli: --errors pede um arquivo .csv ou .jsonl: e\\x1B[1m.txt"},
+                        "validador-cli: --errors pede um arquivo .csv, .jsonl ou .xlsx: e\\x1B[1m.txt"},
         UsageEscapeCase{"C1Control", {"check", ".", "--case", "1", "--bank", "001", "--max-errors", "\xc2\x9b" "5", "--errors", "e.csv"},
                         "validador-cli: --max-errors pede um número inteiro de 0 em diante: \\u009B5"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -53,14 +53,17 @@ TEST(ReportCli, CheckWritesTheManifestAndTheReport) {
   EXPECT_TRUE(Contains(text, "Fim da Verificação")) << text;
 }
 
-TEST(ReportCli, ReportThatCannotBeWrittenEndsWithTwo) {
+// A report whose folder cannot take it is refused before anything is checked or written.
+TEST(ReportCli, ReportIntoAFolderThatIsNotThereIsRefusedFirst) {
   Delivery delivery;
   const auto result = RunProcess(
       VALIDADOR_CLI_PATH, {"check", delivery.dir.Path().string(), "--case", delivery.caso, "--bank",
                            delivery.bank, "--report", delivery.dir.File("nao-existe/r.pdf")});
-  EXPECT_EQ(result.exitCode, 2);
-  EXPECT_NE(result.err, "");
-  EXPECT_TRUE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
+  EXPECT_EQ(result.exitCode, 64);
+  EXPECT_NE(result.err.find("validador-cli: --report: "), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("nao-existe"), std::string::npos) << result.err;
+  EXPECT_EQ(result.out, "");
+  EXPECT_FALSE(std::filesystem::exists(delivery.dir.File("HASHV.txt")));
 }
 
 // The command line paints off screen whatever platform the environment names: here one
