@@ -200,7 +200,7 @@ void RefuseMissingFolder(const std::string& folder, std::string_view what) {
   if (platform::IsDirectory(folder)) return;
   // A folder the system cannot reach (a name or path too long, a parent that cannot be
   // searched) is that error, naming the folder, not a folder that is not there.
-  platform::RequireReachable(platform::JoinPath(folder, kManifestName));
+  platform::RequireReachable(platform::JoinedPath(folder, kManifestName));
   const bool exists = platform::IsRegularFile(folder) || platform::StampOf(folder).has_value();
   throw UsageError(std::string(what) + (exists ? " não é uma pasta: " : " não existe: ") +
                    EscapeControls(folder));
