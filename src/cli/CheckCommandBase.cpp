@@ -199,8 +199,12 @@ int RunCarga(const ParsedArgs& parsed, bool singleFile, Carga& carga, ConsoleHoo
 void RefuseMissingFolder(const std::string& folder, std::string_view what) {
   if (platform::IsDirectory(folder)) return;
   // A folder the system cannot reach (a name or path too long, a parent that cannot be
-  // searched) is that error, naming the folder, not a folder that is not there.
-  platform::RequireReachable(platform::JoinedPath(folder, kManifestName));
+  // searched) is not one that is not there: the check names it with that error (exit 2).
+  try {
+    platform::RequireReachable(platform::JoinedPath(folder, kManifestName));
+  } catch (const EInOutError&) {
+    return;
+  }
   const bool exists = platform::IsRegularFile(folder) || platform::StampOf(folder).has_value();
   throw UsageError(std::string(what) + (exists ? " não é uma pasta: " : " não existe: ") +
                    EscapeControls(folder));
