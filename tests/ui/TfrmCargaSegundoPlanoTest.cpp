@@ -139,7 +139,7 @@ void TestSegundoPlano::timersFireWhileACommandRuns() {
   QVERIFY(!lines.contains(kInterrupted));
   if (command == QLatin1String("Confere Hash")) {
     QCOMPARE(lines[lines.size() - 2],
-             QStringLiteral("Conferência (md5): 8 OK, 0 ALTERADO, 0 AUSENTE, 0 SEM HASH"));
+             QStringLiteral("Conferência (md5): 8 OK, 0 ALTERADO, 0 TROCADO, 0 AUSENTE, 0 SEM HASH"));
   } else {
     QCOMPARE(window->Engine().Memo2.size(), std::size_t{8});
   }
