@@ -31,7 +31,7 @@ QString LinesWithFaultsLine(const std::vector<FileVerdict>& verdicts) {
   for (const FileVerdict& verdict : verdicts) {
     const QChar letter = QLatin1Char(LayoutCatalogue::Instance().LetraTipo(verdict.type));
     parts << letter + QLatin1Char(' ') +
-                 (verdict.present ? Number(verdict.LinesWithFaults()) : QStringLiteral("ausente"));
+                 (verdict.present ? Number(verdict.LinesWithFaults()) : QStringLiteral("—"));
   }
   return QStringLiteral("Linhas com erro: ") + parts.join(QStringLiteral(" · "));
 }

@@ -143,9 +143,9 @@ void TestListagem::linesWithFaultsOfEachFileAreShown() {
   // The command line's summaries count the missing Y file's lines as 0; the window says it is
   // not there.
   const QString expected = QStringLiteral(
-      "Linhas com erro: I 0 · A 1 · B 1 · C 0 · E 1 · O 1 · T 1 · Y ausente");
+      "Linhas com erro: I 0 · A 1 · B 1 · C 0 · E 1 · O 1 · T 1 · Y —");
   QCOMPARE(LinesWithFaultsFromSummaries(CliListing(example.Path(), example.dir.File("cli.jsonl"))),
-           QString(expected).replace(QStringLiteral("Y ausente"), QStringLiteral("Y 0")));
+           QString(expected).replace(QStringLiteral("Y —"), QStringLiteral("Y 0")));
   QVERIFY(window->lblLinhasComErro->isVisible());
   QCOMPARE(window->lblLinhasComErro->text(), expected);
   // The whole table, every file's name and its faults, in the tooltip.
@@ -454,7 +454,7 @@ void TestListagem::summaryTexts() {
   verdicts[2].type = validador::rtY;
   verdicts[2].lineRows.linesWithError = 7;  // never shown: the file is not there
   QCOMPARE(validador::ui::LinesWithFaultsLine(verdicts),
-           QStringLiteral("Linhas com erro: I 0 · E 2.345 · Y ausente"));
+           QStringLiteral("Linhas com erro: I 0 · E 2.345 · Y —"));
   const QString details = validador::ui::ListingDetails(listing);
   QVERIFY2(details.contains(QStringLiteral("1.234.567")), qPrintable(details));
   QVERIFY(details.contains(QStringLiteral("2.346")));
