@@ -245,7 +245,10 @@ void TestFatos::switchedOffControlsLookSwitchedOff() {
     button->setEnabled(false);
     QCOMPARE(button->palette().color(QPalette::Disabled, QPalette::ButtonText),
              validador::ui::kDisabledText);
+#ifndef Q_OS_WIN
+    // The Windows style draws a button's frame from the system's theme, not the palette.
     QVERIFY2(FrameColour(button) != enabledFrame, qPrintable(button->objectName()));
+#endif
     button->setEnabled(true);
     QCOMPARE(FrameColour(button), enabledFrame);
   }
