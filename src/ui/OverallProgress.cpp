@@ -1,5 +1,6 @@
 #include "ui/OverallProgress.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
@@ -41,7 +42,9 @@ void OverallProgress::Begin(int fileCount, qint64 totalBytes) {
   timer_.start();
 }
 
-void OverallProgress::FileStarted(const QString& path, qint64 size) {
+void OverallProgress::FileStarted(const QString& shownPath, qint64 size) {
+  // The chosen file and the engine's word on it may name it with different separators.
+  const QString path = QDir::fromNativeSeparators(shownPath);
   if (!running_ || (fileInWork_ && path == pathInWork_)) return;
   CloseFileInWork(true);
   bytesBefore_ += sizeInWork_;
