@@ -29,7 +29,7 @@ TEST(WindowsFiles, ADeviceIsNotARegularFile) {
     InputFile file("NUL");
     FAIL() << "opened";
   } catch (const EInOutError& error) {
-    EXPECT_STREQ(error.what(), "File access denied");
+    EXPECT_STREQ(error.what(), "File access denied (n\xE3o \xE9 um arquivo comum)");
     EXPECT_EQ(error.Path(), "NUL");
   }
 }
