@@ -272,7 +272,10 @@ TEST_P(SpooledListing, IsTheListingHeldInMemory) {
   // Every file with a fault has a row, whatever the cap: E, T, Y, and CSV's header or
   // JSON Lines' summaries.
   EXPECT_GE(std::count(inMemory.begin(), inMemory.end(), '\n'), 4);
+#ifndef _WIN32
+  // POSIX work files have no name; Windows ones keep theirs until they are closed.
   EXPECT_TRUE(testsupport::NamesIn(spoolDir.Path()).empty());
+#endif
 }
 
 INSTANTIATE_TEST_SUITE_P(
