@@ -81,6 +81,8 @@ TEST(ManifestRead, AFileThatIsNotThereIsAnInputOutputError) {
   EXPECT_THROW(validador::LeManifesto(dir.File("HASHV.txt")), validador::EInOutError);
 }
 
+#ifndef _WIN32
+// (Windows names ignore letter case: there the exact name always finds the file.)
 TEST(ManifestFind, TakesTheNameInAnyLetterCaseTheExactOneFirst) {
   testsupport::TempDir dir;
   EXPECT_EQ(validador::FindManifest(dir.Path().string()).path, dir.File("HASHV.txt"));
@@ -89,5 +91,6 @@ TEST(ManifestFind, TakesTheNameInAnyLetterCaseTheExactOneFirst) {
   EXPECT_EQ(lower.path, dir.File("hashv.TXT"));
   EXPECT_TRUE(lower.ignored.empty());
 }
+#endif
 
 }  // namespace
