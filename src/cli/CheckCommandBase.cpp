@@ -219,7 +219,6 @@ int CheckCommandBase::Run(const ParsedArgs& parsed) const {
   if (singleFile_) chosenFile = platform::AbsolutePath(target);
   ConsoleHooks hooks(parsed.Flag(kStyledOption.name), chosenFile);
   Carga carga(&hooks);
-  hooks.Attach(&carga);
   ApplyInputs(parsed, singleFile_, carga);
   const std::optional<ListingRequest> listing = ListingRequestOf(parsed);
   if (listing) {

@@ -47,7 +47,6 @@ class VerifyCommand final : public Command {
     RefuseMissingFolder(folder, "a PASTA");
     ConsoleHooks hooks(parsed.Flag(kStyledOption.name), std::nullopt);
     Carga carga(&hooks);
-    hooks.Attach(&carga);
     carga.dlb1 = folder;
     const std::optional<std::string> hash = parsed.Value(kHashOption.name);
     if (hash && !IsAlgorithmName(*hash)) {

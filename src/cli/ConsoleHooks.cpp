@@ -31,14 +31,14 @@ void ConsoleHooks::LogLineAdded(const LogLine& line) {
   WriteOut(out);
 }
 
-void ConsoleHooks::Progress() {
-  if (!stderrIsTerminal_ || carga_ == nullptr || carga_->GaugeMax <= 0) return;
+void ConsoleHooks::Progress(const std::string& file, std::int64_t position, std::int64_t maximum) {
+  if (!stderrIsTerminal_ || maximum <= 0) return;
   const auto now = std::chrono::steady_clock::now();
   if (progressVisible_ && now - lastProgress_ < kProgressInterval) return;
   lastProgress_ = now;
-  const long long percent = 100LL * carga_->GaugePos / carga_->GaugeMax;
+  const long long percent = 100LL * position / maximum;
   const std::string line =
-      "\r\033[K" + EscapeControls(platform::FileNameOf(carga_->FEdit)) + " " + std::to_string(percent) + "%";
+      "\r\033[K" + EscapeControls(platform::FileNameOf(file)) + " " + std::to_string(percent) + "%";
   std::fflush(stdout);
   std::fwrite(line.data(), 1, line.size(), stderr);
   std::fflush(stderr);

@@ -4,6 +4,7 @@
 // stderr, a progress display when stderr is a terminal.
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,10 +17,8 @@ class ConsoleHooks : public CargaHooks {
  public:
   ConsoleHooks(bool styled, std::optional<std::string> chosenFile);
 
-  void Attach(const Carga* carga) { carga_ = carga; }
-
   void LogLineAdded(const LogLine& line) override;
-  void Progress() override;
+  void Progress(const std::string& file, std::int64_t position, std::int64_t maximum) override;
   void InputNotice(const std::string& text, Entrada about) override;
   std::optional<std::string> ChooseFile(const std::string& initialFolder) override;
   void CannotReadFile(const std::string& path) override;
@@ -30,7 +29,6 @@ class ConsoleHooks : public CargaHooks {
   void ClearProgress();
 
  private:
-  const Carga* carga_ = nullptr;
   bool styled_;
   std::optional<std::string> chosenFile_;
   bool noticeShown_ = false;

@@ -6,30 +6,24 @@
 
 namespace validador::ui {
 
-ShownValues ShownValuesOf(const Carga& carga) {
+ShownValues ShownValuesOf(const CargaSnapshot& state) {
   ShownValues values;
-  values.file = FromPath(carga.FEdit);
-  values.lineTotal = FromCp1252(carga.lblTotReg);
-  values.lineTotalVisible = carga.lblTotRegVisible;
-  for (std::size_t i = 0; i < carga.Edit.size(); ++i) values.declaredCounts[i] = FromCp1252(carga.Edit[i]);
-  values.gaugeMax = carga.GaugeMax;
-  values.gaugePos = carga.GaugePos;
-  values.algorithmIndex = carga.cbHashIndex;
-  values.algorithmText = FromCp1252(carga.cbHashText);
-  for (const std::string& digest : carga.Memo2) values.digests << FromCp1252(digest);
+  values.file = FromPath(state.file);
+  values.lineTotal = FromCp1252(state.lineTotal);
+  values.lineTotalVisible = state.lineTotalVisible;
+  for (std::size_t i = 0; i < state.declaredCounts.size(); ++i) {
+    values.declaredCounts[i] = FromCp1252(state.declaredCounts[i]);
+  }
+  values.gaugeMax = state.gaugeMax;
+  values.gaugePos = state.gaugePos;
+  values.algorithmIndex = state.algorithmIndex;
+  values.algorithmText = FromCp1252(state.algorithmText);
+  for (const std::string& digest : state.digests) values.digests << FromCp1252(digest);
   return values;
-}
-
-void CargaRelay::StateChanged() {
-  if (carga_ != nullptr) emit stateChanged(ShownValuesOf(*carga_));
 }
 
 void CargaRelay::FileStarted(const std::string& path, RecordTypeIndex) {
   emit fileStarted(FromPath(path));
-}
-
-void CargaRelay::Progress() {
-  if (carga_ != nullptr) emit progress(carga_->GaugePos, carga_->GaugeMax);
 }
 
 void CargaRelay::InputNotice(const std::string& text, Entrada about) {

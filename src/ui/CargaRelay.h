@@ -1,13 +1,13 @@
 #pragma once
 // The engine's hooks as Qt signals, so that a check running on a worker thread reaches the
 // window through its event queue. Each signal carries what the window shows, taken from
-// the engine on the thread that runs it; the window never reads the engine while a
-// command runs. Emitted from the window's own thread, the signals are delivered at once.
+// the engine's hooks; the window never reads the engine while a command runs. Emitted from the window's own thread, the signals are delivered at once.
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -29,15 +29,13 @@ struct ShownValues {
   QStringList digests;           // the hidden digest list
 };
 
-ShownValues ShownValuesOf(const Carga& carga);
+ShownValues ShownValuesOf(const CargaSnapshot& state);
 
 class CargaRelay : public QObject, public CargaHooks {
   Q_OBJECT
 
  public:
-  // The engine is read only from the thread that calls its hooks.
   explicit CargaRelay(QObject* parent = nullptr) : QObject(parent) {}
-  void Watch(const Carga* carga) { carga_ = carga; }
 
   // Answers ChooseFile on the relay's own thread; the calling thread waits for it.
   using FileChooser = std::function<std::optional<QString>(const QString& initialFolder)>;
@@ -45,7 +43,7 @@ class CargaRelay : public QObject, public CargaHooks {
 
   void LogLineAdded(const LogLine& line) override { emit logLineAdded(line); }
   void LogCleared() override { emit logCleared(); }
-  void StateChanged() override;
+  void StateChanged(const CargaSnapshot& state) override { emit stateChanged(ShownValuesOf(state)); }
   void FolderCheckStarted() override { emit folderCheckStarted(); }
   void FolderCheckFinished() override { emit folderCheckFinished(); }
   void FileStarted(const std::string& path, RecordTypeIndex type) override;
@@ -53,7 +51,9 @@ class CargaRelay : public QObject, public CargaHooks {
   void FileJudged(const FileVerdict& verdict) override { emit fileJudged(verdict); }
   void PreScanStarted() override { emit preScanStarted(); }
   void PreScanFinished() override { emit preScanFinished(); }
-  void Progress() override;
+  void Progress(const std::string& /*file*/, std::int64_t position, std::int64_t maximum) override {
+    emit progress(position, maximum);
+  }
   void InputNotice(const std::string& text, Entrada about) override;
   std::optional<std::string> ChooseFile(const std::string& initialFolder) override;
   void CannotReadFile(const std::string& path) override;
@@ -77,7 +77,6 @@ class CargaRelay : public QObject, public CargaHooks {
   void nameClash(const QString& checked, const QStringList& ignored);
 
  private:
-  const Carga* carga_ = nullptr;
   FileChooser chooseFile_;
 };
 

@@ -31,7 +31,6 @@ void ShowCursor(Qt::CursorShape shape) {
 }  // namespace
 
 void TfrmCarga::ConnectTheEngine() {
-  relay_.Watch(&carga_);
   relay_.SetFileChooser([this](const QString& folder) { return ChooseFile(folder); });
   connect(&relay_, &CargaRelay::logLineAdded, this, &TfrmCarga::LogLineAdded);
   connect(&relay_, &CargaRelay::logCleared, this, &TfrmCarga::LogCleared);
@@ -123,7 +122,7 @@ std::optional<QString> TfrmCarga::ChooseFile(const QString& initialFolder) {
 
 // After a command: the engine itself, which no thread but this one reads then.
 void TfrmCarga::ShowState() {
-  Show(ShownValuesOf(carga_));
+  Show(ShownValuesOf(carga_.Snapshot()));
   ShowListing();
 }
 

@@ -26,7 +26,7 @@ bool Carga::AplicaAlgoritmoPadrao() {
   if (cbHashIndex != -1) return false;
   cbHashIndex = kMd5Index;
   cbHashText = std::string(kAlgorithmNames[kMd5Index]);
-  hooks_->StateChanged();
+  AnnounceState();
   return true;
 }
 
@@ -38,7 +38,32 @@ std::string Carga::Calchash(const std::string& path) {
 
 void Carga::CannotReadFile(const std::string& path) { hooks_->CannotReadFile(path); }
 
-void Carga::AddToDigestList(const std::string& digest) { Memo2.push_back(digest); }
+CargaSnapshot Carga::Snapshot() const {
+  CargaSnapshot state;
+  state.file = FEdit;
+  state.lineTotal = lblTotReg;
+  state.lineTotalVisible = lblTotRegVisible;
+  state.declaredCounts = Edit;
+  state.gaugeMax = GaugeMax;
+  state.gaugePos = GaugePos;
+  state.algorithmIndex = cbHashIndex;
+  state.algorithmText = cbHashText;
+  state.digests = Memo2;
+  return state;
+}
+
+void Carga::AnnounceState() { hooks_->StateChanged(Snapshot()); }
+
+void Carga::MoveGauge(std::uint64_t position, std::uint64_t maximum) {
+  GaugeMax = static_cast<std::int64_t>(maximum);
+  GaugePos = static_cast<std::int64_t>(position);
+  hooks_->Progress(FEdit, GaugePos, GaugeMax);
+}
+
+void Carga::AddToDigestList(const std::string& digest) {
+  Memo2.push_back(digest);
+  AnnounceState();
+}
 
 std::string_view Carga::NomeTabela(RecordTypeIndex type) const {
   return LayoutCatalogue::Instance().NomeTabela(type);

@@ -30,6 +30,20 @@ namespace validador {
 // The input a notice is about.
 enum class Entrada { Caso, Banco, Algoritmo };
 
+// What a shell shows of the check at one moment: the file in work (a path), the line total
+// and the declared counts, the gauge, the algorithm box and the digest list (Windows-1252).
+struct CargaSnapshot {
+  std::string file;
+  std::string lineTotal;
+  bool lineTotalVisible = false;
+  std::array<std::string, 8> declaredCounts;
+  std::int64_t gaugeMax = 100;
+  std::int64_t gaugePos = 0;
+  int algorithmIndex = -1;
+  std::string algorithmText;
+  std::vector<std::string> digests;
+};
+
 // What the check tells the shell that shows it, as things happen. Every hook has a
 // do-nothing default.
 class CargaHooks {
@@ -39,7 +53,7 @@ class CargaHooks {
   virtual void LogLineAdded(const LogLine& /*line*/) {}
   virtual void LogCleared() {}
   // A shown value changed (current file, line total, counts, gauge, algorithm, digests).
-  virtual void StateChanged() {}
+  virtual void StateChanged(const CargaSnapshot& /*state*/) {}
   // A check of all the files of the folder begins; it has ended.
   virtual void FolderCheckStarted() {}
   virtual void FolderCheckFinished() {}
@@ -52,8 +66,10 @@ class CargaHooks {
   // A file's lines are counted and looked over before its records are judged.
   virtual void PreScanStarted() {}
   virtual void PreScanFinished() {}
-  // A run has judged another 300 valid records; the gauge has moved.
-  virtual void Progress() {}
+  // The gauge of `file` moved to `position` of `maximum`: bytes while a file is read or
+  // the folder's files are digested.
+  virtual void Progress(const std::string& /*file*/, std::int64_t /*position*/,
+                        std::int64_t /*maximum*/) {}
   // A notice about an input ("Preencha o n.º do caso!").
   virtual void InputNotice(const std::string& /*text*/, Entrada /*about*/) {}
   // The user picks one file, starting in `initialFolder`; nullopt when they do not.
@@ -160,6 +176,9 @@ class Carga : public TComponent, private HashNotifier {
   // Between blocks: waits while paused; true when a stop was asked for.
   bool StopAsked() const;
 
+  // What the shells show, as it stands now.
+  CargaSnapshot Snapshot() const;
+
   // ---- steps (public for the shells and the tests) ----
   void EscreveLog(std::string_view text, bool errorStyle);
   void AppendClosingLine();
@@ -187,6 +206,8 @@ class Carga : public TComponent, private HashNotifier {
 
  private:
   void CannotReadFile(const std::string& path) override;
+  void AnnounceState();
+  void MoveGauge(std::uint64_t position, std::uint64_t maximum);
   ScanOutcome Varre(const std::string& path, ScanRequest request);
   ScanOutcome ReadForItsCheck(const std::string& path, RecordTypeIndex type);
   ListingWanted ListingOfScan() const;

@@ -33,7 +33,7 @@ void Carga::LimpaTela() {
   NomeAnalista.clear();
   EmailContato.clear();
   TelContato.clear();
-  hooks_->StateChanged();
+  AnnounceState();
 }
 
 // Runs the check; a stop the user asked for ends it with a line that says so, in place
@@ -89,7 +89,7 @@ ComandoResultado Carga::AbreArquivo() {
   }
 
   FEdit = *chosen;
-  hooks_->StateChanged();
+  AnnounceState();
   bool checked = false;
   const ComandoResultado result =
       UntilStopped([this, &chosen, &checked] { checked = CheckChosenFile(*chosen); });

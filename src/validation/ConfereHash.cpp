@@ -217,11 +217,7 @@ std::vector<std::map<std::string, std::string>> Carga::DigestsOfPresentFiles(
   };
   request.stopAsked = [this] { return StopAsked(); };
   FEdit = dlb1;
-  request.progress = [this](std::uint64_t done, std::uint64_t total) {
-    GaugeMax = static_cast<std::int64_t>(total);
-    GaugePos = static_cast<std::int64_t>(done);
-    hooks_->Progress();
-  };
+  request.progress = [this](std::uint64_t done, std::uint64_t total) { MoveGauge(done, total); };
   try {
     return DigestFolderFiles(request);
   } catch (const EFileChanged& changed) {

@@ -155,7 +155,7 @@ std::optional<std::string> Carga::ManifestoNaPasta(const std::string& folder) {
     return std::nullopt;
   }
   PastaSelecionada = folder;
-  hooks_->StateChanged();
+  AnnounceState();
   return GravaManifesto(FindManifest(PastaSelecionada).path);
 }
 

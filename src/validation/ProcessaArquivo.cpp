@@ -87,7 +87,7 @@ void Carga::WriteRunOutcome(const RunResult& run, RecordTypeIndex type,
 // then writes them in the order the checks come in: header, pre-scan, count, records.
 bool Carga::ProcessaArquivo(const std::string& path, RecordTypeIndex type) {
   FEdit = path;
-  hooks_->StateChanged();
+  AnnounceState();
   hooks_->FileStarted(path, type);
   const FileFinishedNotice fileFinished(*hooks_);
   if (FEdit.empty()) return false;
@@ -110,7 +110,7 @@ bool Carga::ProcessaArquivo(const std::string& path, RecordTypeIndex type) {
 
   lblTotRegVisible = true;
   lblTotReg = std::to_string(verdict.preScan.lineCount);
-  hooks_->StateChanged();
+  AnnounceState();
   if (StopsBeforeTheRun(verdict.preScan, type, scan.digest)) {
     Julgado(std::move(verdict));
     return false;
@@ -172,7 +172,7 @@ ScanOutcome Carga::ReadForItsCheck(const std::string& path, RecordTypeIndex type
 // files the log does not reach.
 void Carga::ProcessaArquivos() {
   PastaSelecionada = dlb1;
-  hooks_->StateChanged();
+  AnnounceState();
   bool stopped = false;
   for (const RecordTypeIndex type : kProcessingOrder) {
     const StandardFileChoice file = FindStandardFile(PastaSelecionada, type);

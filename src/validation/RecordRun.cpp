@@ -52,7 +52,7 @@ void Carga::WriteRunBlocks(RecordTypeIndex type, std::int64_t lineCount, CountCh
       break;
   }
   GaugePos = run.validRecords;
-  hooks_->StateChanged();
+  AnnounceState();
 }
 
 RunResult Carga::insereDadosTabelas(const std::string& path, RecordTypeIndex type) {

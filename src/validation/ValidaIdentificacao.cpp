@@ -92,7 +92,7 @@ bool Carga::ValidaIdentificacao(const FirstLine& header, const std::string& dige
   NomeAnalista = HeaderField(line, 6);
   for (int k = kFirstCountField; k <= kHeaderFields; ++k) {
     Edit[k - kFirstCountField] = std::to_string(DeclaredCount(header, k, FEdit));
-    hooks_->StateChanged();
+    AnnounceState();
   }
   NumCaso = HeaderField(line, 2);
   NumBanco = HeaderField(line, 3);

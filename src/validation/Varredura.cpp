@@ -1,6 +1,7 @@
 // The one read of a file, with this check's gauge, progress hook and stop request.
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "validation/Carga.h"
@@ -10,19 +11,16 @@ namespace {
 
 class CheckObserver : public ScanObserver {
  public:
-  CheckObserver(Carga& carga, CargaHooks& hooks) : carga_(carga), hooks_(hooks) {}
+  CheckObserver(Carga& carga, std::function<void(std::uint64_t, std::uint64_t)> moveGauge)
+      : carga_(carga), moveGauge_(std::move(moveGauge)) {}
 
-  void Progress(std::uint64_t done, std::uint64_t total) override {
-    carga_.GaugeMax = static_cast<std::int64_t>(total);
-    carga_.GaugePos = static_cast<std::int64_t>(done);
-    hooks_.Progress();
-  }
+  void Progress(std::uint64_t done, std::uint64_t total) override { moveGauge_(done, total); }
 
   bool StopRequested() override { return carga_.StopAsked(); }
 
  private:
-  Carga& carga_;
-  CargaHooks& hooks_;
+  const Carga& carga_;
+  std::function<void(std::uint64_t, std::uint64_t)> moveGauge_;
 };
 
 }  // namespace
@@ -34,7 +32,7 @@ bool Carga::StopAsked() const {
 
 ScanOutcome Carga::Varre(const std::string& path, ScanRequest request) {
   request.hashOwner = this;
-  CheckObserver observer(*this, *hooks_);
+  CheckObserver observer(*this, [this](std::uint64_t done, std::uint64_t total) { MoveGauge(done, total); });
   return ScanFile(path, request, observer);
 }
 

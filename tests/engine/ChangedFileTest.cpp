@@ -15,9 +15,9 @@ using testsupport::ValidRecord;
 // Changes the data file once, while the check reads it.
 class ChangingHooks : public RecordingHooks {
  public:
-  void Progress() override {
-    RecordingHooks::Progress();
-    if (changed || carga->FEdit != path) return;
+  void Progress(const std::string& file, std::int64_t position, std::int64_t maximum) override {
+    RecordingHooks::Progress(file, position, maximum);
+    if (changed || file != path) return;
     changed = true;
     testsupport::ApplyFileChange(path, change);
   }

@@ -19,7 +19,11 @@ class RecordingHooks : public CargaHooks {
  public:
   void LogLineAdded(const LogLine& line) override { added.push_back(line); }
   void LogCleared() override { ++clears; }
-  void Progress() override { progress.emplace_back(carga->GaugePos, carga->GaugeMax); }
+  void StateChanged(const CargaSnapshot& state) override { states.push_back(state); }
+  void Progress(const std::string& file, std::int64_t position, std::int64_t maximum) override {
+    progress.emplace_back(position, maximum);
+    progressFiles.push_back(file);
+  }
   void InputNotice(const std::string& text, Entrada about) override {
     notices.push_back(Cp1252ToUtf8(text));
     noticeAbout.push_back(about);
@@ -45,6 +49,8 @@ class RecordingHooks : public CargaHooks {
   std::vector<LogLine> added;
   int clears = 0;
   std::vector<std::pair<std::int64_t, std::int64_t>> progress;  // gauge at each report
+  std::vector<std::string> progressFiles;                       // the file of each report
+  std::vector<CargaSnapshot> states;                            // each shown state
   std::vector<std::string> notices;
   std::vector<Entrada> noticeAbout;
   std::optional<std::string> chosenFile;

@@ -126,6 +126,7 @@ TEST_P(ProgressTest, FollowsTheBytesReadThenHoldsTheRecords) {
   }
   EXPECT_EQ(carga.GaugeMax, c.lines);
   EXPECT_EQ(carga.GaugePos, c.badLine == 0 ? c.lines : c.badLine - 1);
+
   if (c.badLine != 0) {
     EXPECT_EQ(LogOf(carga).back(), "E|E_extrato_bancario: Natureza lançamento inválida ; linha:" +
                                        std::to_string(c.badLine));
@@ -136,6 +137,31 @@ INSTANTIATE_TEST_SUITE_P(Counts, ProgressTest,
                          ::testing::Values(ProgressCase{299, 0, 1 << 20}, ProgressCase{300, 0, 4096},
                                            ProgressCase{301, 301, 1000}, ProgressCase{300, 300, 777},
                                            ProgressCase{900, 0, 10000}));
+
+// The hooks carry what the shells show: every progress report names the file being read,
+// and the last state given is the one the check left, so no shell needs to read the engine.
+TEST_F(RecordRunTest, HooksCarryTheFileAndTheShownState) {
+  WriteE(700, 650);
+  carga.Edit[rtE] = "700";
+  ScanTuning tuning;
+  tuning.blockSize = 4096;
+  SetScanTuning(tuning);
+  EXPECT_TRUE(carga.ProcessaArquivo(delivery.PathOf(rtE), rtE));
+  SetScanTuning(ScanTuning{});
+  ASSERT_GT(hooks.progressFiles.size(), std::size_t{1});
+  for (const std::string& file : hooks.progressFiles) EXPECT_EQ(file, delivery.PathOf(rtE));
+  ASSERT_FALSE(hooks.states.empty());
+  const CargaSnapshot& shown = hooks.states.back();
+  EXPECT_EQ(shown.file, delivery.PathOf(rtE));
+  EXPECT_EQ(shown.lineTotal, "700");
+  EXPECT_TRUE(shown.lineTotalVisible);
+  EXPECT_EQ(shown.declaredCounts[rtE], "700");
+  EXPECT_EQ(shown.gaugeMax, 700);
+  EXPECT_EQ(shown.gaugePos, 649);
+  EXPECT_EQ(shown.algorithmText, "md5");
+  EXPECT_EQ(shown.digests, carga.Memo2);
+  ASSERT_EQ(shown.digests.size(), std::size_t{1});
+}
 
 TEST_F(RecordRunTest, NonIntegerLineTotalIsAConversionError) {
   WriteE(1);
