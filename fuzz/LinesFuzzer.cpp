@@ -29,7 +29,7 @@ const LineJudge& JudgeOf(RecordTypeIndex type, JudgeMode mode) {
     std::vector<std::vector<LineJudge>> all;
     for (int t = 0; t < kRecordTypeCount; ++t) {
       std::vector<LineJudge> byMode;
-      for (const JudgeMode m : {JudgeMode::PreScan, JudgeMode::Run, JudgeMode::PreScanAndRun}) {
+      for (const JudgeMode m : {JudgeMode::PreScan, JudgeMode::PreScanAndRun}) {
         byMode.emplace_back(static_cast<RecordTypeIndex>(t), kBank, m);
       }
       all.push_back(std::move(byMode));
@@ -123,7 +123,7 @@ void CheckGathered(const std::string& line, RecordTypeIndex type, BlockSizes& si
   LineCondenser inOnePiece;
   inOnePiece.Append(line);
   ExpectEqual("gathered line", std::string(gathered.Line()), std::string(inOnePiece.Line()));
-  for (const JudgeMode mode : {JudgeMode::PreScan, JudgeMode::Run}) {
+  for (const JudgeMode mode : {JudgeMode::PreScan, JudgeMode::PreScanAndRun}) {
     const LineJudge& judge = JudgeOf(type, mode);
     const LineFacts fromPieces = JudgedLineByLine({std::string(gathered.Line())}, judge);
     const LineFacts fromWhole = JudgedLineByLine({line}, judge);

@@ -185,26 +185,26 @@ class Carga : public TComponent, private HashNotifier {
   bool AplicaAlgoritmoPadrao();  // selects md5 when nothing is selected; true when it did
   bool AlgoritmoValido() const;  // the algorithm box names one of the ten
   std::string Calchash(const std::string& path);
-  PreScanResult ContaLinhas(RecordTypeIndex type);
   static std::int64_t PosicaoSeparador(std::string_view separator, std::string_view line,
                                        std::int64_t n);
   bool ValidaIdentificacao(const std::string& path);
   // The header check on the first line as the file's one read kept it.
   bool ValidaIdentificacao(const FirstLine& header, const std::string& digest);
-  bool ConfereQtdeLinhas(RecordTypeIndex type, std::int64_t lineCount);
-  RunResult insereDadosTabelas(const std::string& path, RecordTypeIndex type);
   bool ProcessaArquivo(const std::string& path, RecordTypeIndex type);
+  // The driver's steps on a file's verdict, in the log's order. ContaLinhas: the line
+  // total shown and, when the pre-scan stops the file, its block; true when the file goes
+  // on to its record run. insereDadosTabelas: the run's blocks, then the success line or
+  // the close of the fault block, with the digest.
+  bool ContaLinhas(const FileVerdict& verdict);
+  void insereDadosTabelas(const FileVerdict& verdict, const std::string& elapsed);
   void ProcessaArquivos();
   std::string GravaManifesto(const std::string& manifestPath);
-  // The driver's log blocks from what the one read of a file found.
+ private:
   bool StopsBeforeTheRun(const PreScanResult& scan, RecordTypeIndex type, const std::string& digest);
-  RunResult RelataCorrida(RecordTypeIndex type, std::int64_t lineCount, const LineFacts& facts);
   void WriteRunBlocks(RecordTypeIndex type, std::int64_t lineCount, CountCheck count,
                       const RunResult& run);
   void WriteRunOutcome(const RunResult& run, RecordTypeIndex type, const std::string& elapsed,
                        const std::string& digest);
-
- private:
   void CannotReadFile(const std::string& path) override;
   void AnnounceState();
   void MoveGauge(std::uint64_t position, std::uint64_t maximum);

@@ -15,8 +15,7 @@ LineJudge::LineJudge(RecordTypeIndex type, std::string bank, JudgeMode mode)
       letter_(LayoutCatalogue::Instance().LetraTipo(type)),
       checksBank_(type != rtI),
       bank_(std::move(bank)),
-      preScan_(mode != JudgeMode::Run),
-      run_(mode != JudgeMode::PreScan),
+      run_(mode == JudgeMode::PreScanAndRun),
       fieldCount_(LayoutCatalogue::Instance().QtdeCampos(type)),
       layout_(MontaListasLayout(type)) {}
 
@@ -25,14 +24,12 @@ LineJudge::LineJudge(RecordTypeIndex type, std::string bank, JudgeMode mode)
 // longer judged.
 void LineJudge::Judge(std::string_view line, LineFacts& facts, TRetorno& fields) const {
   ++facts.count;
-  if (preScan_) {
-    if (facts.firstWrongBank != 0) return;
-    if (checksBank_ && BankNumberOf(line) != bank_) {
-      facts.firstWrongBank = facts.count;
-      return;
-    }
-    if (line.empty() || line.front() != letter_) facts.lastWrongLetter = facts.count;
+  if (facts.firstWrongBank != 0) return;
+  if (checksBank_ && BankNumberOf(line) != bank_) {
+    facts.firstWrongBank = facts.count;
+    return;
   }
+  if (line.empty() || line.front() != letter_) facts.lastWrongLetter = facts.count;
   if (!run_ || facts.firstFault != 0 || facts.lastWrongLetter != 0) return;
   if (SeparaCampos(line, type_, fields) != fieldCount_) {
     facts.firstFault = facts.count;
@@ -60,8 +57,8 @@ void LineJudge::JudgeAndList(std::string_view line, LineFacts& facts, TRetorno& 
   std::string message;
   const bool recordRight = countRight && ValidaRegistro(fields, layout_, message);
 
-  const bool preScanStopped = preScan_ && facts.firstWrongBank != 0;
-  if (preScan_ && !preScanStopped) {
+  const bool preScanStopped = facts.firstWrongBank != 0;
+  if (!preScanStopped) {
     if (!bankRight) facts.firstWrongBank = number;
     else if (!letterRight) facts.lastWrongLetter = number;
   }

@@ -18,8 +18,7 @@ namespace validador {
 // Which questions are asked of each line.
 enum class JudgeMode : std::uint8_t {
   PreScan,        // bank number and type letter only
-  Run,            // field count and field rules only, of every line
-  PreScanAndRun,  // both, the run's only while the pre-scan would let the file through
+  PreScanAndRun,  // also field count and field rules, while the pre-scan would let the file through
 };
 
 class LineJudge {
@@ -44,7 +43,6 @@ class LineJudge {
   char letter_;
   bool checksBank_;
   std::string bank_;
-  bool preScan_;
   bool run_;
   int fieldCount_;
   TLayoutCampos layout_;

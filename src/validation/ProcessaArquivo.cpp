@@ -26,65 +26,9 @@ class FileFinishedNotice {
 
 }  // namespace
 
-// The blocks of a file stopped before its record run all have this shape. Their last,
-// empty line is in the normal style, except after an empty file: that block is in the
-// error style to its end, as logs compared with earlier ones show it.
-void Carga::WriteFileFaultBlock(const std::string& message, const std::string& digest,
-                                bool emptyLineInErrorStyle) {
-  EscreveLog(texts::ErrorBanner(), true);
-  EscreveLog(message, true);
-  EscreveLog(digest, true);
-  EscreveLog(texts::AsteriskLine(), true);
-  EscreveLog("", emptyLineInErrorStyle);
-}
-
-// Writes the pre-scan's finding and lists the digest when the file must stop here. The
-// identification file's digest was listed by its header check, so a wrong letter in it
-// does not list it again; an I file never has a bank fault and has a header line.
-bool Carga::StopsBeforeTheRun(const PreScanResult& scan, RecordTypeIndex type,
-                              const std::string& digest) {
-  const std::string tabela(NomeTabela(type));
-  switch (scan.Verdict()) {
-    case PreScanVerdict::WrongLetter:
-      WriteFileFaultBlock(texts::WrongLetter() + std::to_string(scan.lastWrongLetterLine) + "\t" +
-                              tabela,
-                          digest, false);
-      if (type != rtI) AddToDigestList(digest);
-      return true;
-    case PreScanVerdict::NoLines:
-      WriteFileFaultBlock(texts::EmptyFile() + tabela, digest, true);
-      AddToDigestList(digest);
-      return true;
-    case PreScanVerdict::WrongBank:
-      WriteFileFaultBlock(texts::WrongBank() + std::to_string(scan.firstWrongBankLine) +
-                              "     " + tabela,
-                          digest, false);
-      AddToDigestList(digest);
-      return true;
-    case PreScanVerdict::Ready:
-      break;
-  }
-  return false;
-}
-
-// After a passed run: the success line and the digest. After a failed one the run has
-// written its banner and message; the digest and the asterisk line close that block.
-void Carga::WriteRunOutcome(const RunResult& run, RecordTypeIndex type,
-                            const std::string& elapsed, const std::string& digest) {
-  if (run.status == RunStatus::Passed) {
-    EscreveLog(texts::SuccessBefore() + std::string(NomeTabela(type)) + ".\tOk - " + elapsed +
-                   texts::SuccessRecords() + std::to_string(run.validRecords),
-               false);
-    EscreveLog(digest, false);
-  } else {
-    EscreveLog(digest, true);
-    EscreveLog(texts::AsteriskLine(), true);
-  }
-  EscreveLog("", false);
-}
-
 // One read of the file answers every question and one verdict weighs the answers; the log
-// then writes them in the order the checks come in: header, pre-scan, count, records.
+// then writes them in the order the checks come in: header, pre-scan (ContaLinhas), count
+// and records (insereDadosTabelas).
 bool Carga::ProcessaArquivo(const std::string& path, RecordTypeIndex type) {
   FEdit = path;
   AnnounceState();
@@ -108,17 +52,11 @@ bool Carga::ProcessaArquivo(const std::string& path, RecordTypeIndex type) {
     return false;
   }
 
-  lblTotRegVisible = true;
-  lblTotReg = std::to_string(verdict.preScan.lineCount);
-  AnnounceState();
-  if (StopsBeforeTheRun(verdict.preScan, type, scan.digest)) {
+  if (!ContaLinhas(verdict)) {
     Julgado(std::move(verdict));
     return false;
   }
-
-  WriteRunBlocks(type, verdict.preScan.lineCount, verdict.count, verdict.run);
-  WriteRunOutcome(verdict.run, type, elapsed.Text(), scan.digest);
-  if (type != rtI) AddToDigestList(scan.digest);
+  insereDadosTabelas(verdict, elapsed.Text());
   Julgado(std::move(verdict));
   return true;
 }

@@ -1,30 +1,17 @@
-// The record run: the count check, then the verdict on the lines, stopping at the first
-// line that fails. A file's check judges the lines in its one read; the run on its own
-// reads the file for them.
+// The record run's step of a file's check: the count check, then where the run stopped on
+// the lines, as the file's verdict has them, and the digest that closes the file's blocks.
 
 #include <string>
 
-#include "layout/StrToInt.h"
 #include "validation/Carga.h"
 #include "validation/LogTexts.h"
 
 namespace validador {
 
-bool Carga::ConfereQtdeLinhas(RecordTypeIndex type, std::int64_t lineCount) {
-  const CountCheck count = CompareDeclaredCount(Edit[static_cast<std::size_t>(type)], lineCount);
-  if (count == CountCheck::Unverified) WriteErrorBlock(texts::CountNotVerified(NomeTabela(type)));
-  return count == CountCheck::Differs;
-}
-
-// Writes what the run found on the file's lines and leaves the gauge where the run would:
-// at the valid records, out of the file's lines.
-RunResult Carga::RelataCorrida(RecordTypeIndex type, std::int64_t lineCount,
-                               const LineFacts& facts) {
-  const CountCheck count = type == rtI ? CountCheck::NotCompared
-                                       : CompareDeclaredCount(Edit[static_cast<std::size_t>(type)], lineCount);
-  const RunResult run = JudgeRun(count, facts);
-  WriteRunBlocks(type, lineCount, count, run);
-  return run;
+void Carga::insereDadosTabelas(const FileVerdict& verdict, const std::string& elapsed) {
+  WriteRunBlocks(verdict.type, verdict.preScan.lineCount, verdict.count, verdict.run);
+  WriteRunOutcome(verdict.run, verdict.type, elapsed, verdict.digest);
+  if (verdict.type != rtI) AddToDigestList(verdict.digest);
 }
 
 // The run's own log lines: an undeclared count first (the run goes on), then where it stopped.
@@ -55,12 +42,20 @@ void Carga::WriteRunBlocks(RecordTypeIndex type, std::int64_t lineCount, CountCh
   AnnounceState();
 }
 
-RunResult Carga::insereDadosTabelas(const std::string& path, RecordTypeIndex type) {
-  const std::int64_t lineCount = StrToInt64(lblTotReg);
-  ScanRequest request;
-  request.type = type;
-  request.mode = JudgeMode::Run;
-  return RelataCorrida(type, lineCount, Varre(path, request).facts);
+// After a passed run: the success line and the digest. After a failed one the run has
+// written its banner and message; the digest and the asterisk line close that block.
+void Carga::WriteRunOutcome(const RunResult& run, RecordTypeIndex type,
+                            const std::string& elapsed, const std::string& digest) {
+  if (run.status == RunStatus::Passed) {
+    EscreveLog(texts::SuccessBefore() + std::string(NomeTabela(type)) + ".\tOk - " + elapsed +
+                   texts::SuccessRecords() + std::to_string(run.validRecords),
+               false);
+    EscreveLog(digest, false);
+  } else {
+    EscreveLog(digest, true);
+    EscreveLog(texts::AsteriskLine(), true);
+  }
+  EscreveLog("", false);
 }
 
 }  // namespace validador

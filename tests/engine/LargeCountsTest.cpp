@@ -40,17 +40,34 @@ TEST_P(LargeCountsTest, WritesTheNumberWhole) {
   }
 }
 
-// The run of a file that declares `declared` lines and holds `lineCount`.
-std::int64_t Run(Carga& carga, std::int64_t declared, std::int64_t lineCount, const LineFacts& facts) {
-  carga.Edit[rtA] = std::to_string(declared);
-  const RunResult run = carga.RelataCorrida(rtA, lineCount, facts);
-  EXPECT_EQ(carga.GaugeMax, lineCount);
-  carga.WriteRunOutcome(run, rtA, "00:00:01", "D1G");
-  return run.validRecords;
+// The verdict of an A file of `lineCount` lines with digest "D1G".
+FileVerdict VerdictOf(std::int64_t lineCount) {
+  FileVerdict verdict;
+  verdict.type = rtA;
+  verdict.present = true;
+  verdict.digest = "D1G";
+  verdict.preScan.lineCount = lineCount;
+  return verdict;
 }
 
+// The run's step on a file that declares `declared` lines and holds `lineCount`.
+std::int64_t Run(Carga& carga, std::int64_t declared, std::int64_t lineCount, const LineFacts& facts) {
+  carga.Edit[rtA] = std::to_string(declared);
+  FileVerdict verdict = VerdictOf(lineCount);
+  verdict.count = CompareDeclaredCount(carga.Edit[rtA], lineCount);
+  verdict.run = JudgeRun(verdict.count, facts);
+  EXPECT_TRUE(carga.ContaLinhas(verdict));
+  EXPECT_EQ(carga.lblTotReg, std::to_string(lineCount));
+  carga.insereDadosTabelas(verdict, "00:00:01");
+  EXPECT_EQ(carga.GaugeMax, lineCount);
+  return verdict.run.validRecords;
+}
+
+// The pre-scan's step on a file it stops.
 std::int64_t PreScan(Carga& carga, PreScanResult scan) {
-  EXPECT_TRUE(carga.StopsBeforeTheRun(scan, rtA, "D1G"));
+  FileVerdict verdict = VerdictOf(scan.lineCount);
+  verdict.preScan = scan;
+  EXPECT_FALSE(carga.ContaLinhas(verdict));
   return -1;
 }
 
@@ -117,23 +134,9 @@ TEST_F(LargeDeclaredCounts, AreTakenWhole) {
   ASSERT_TRUE(carga.ValidaIdentificacao(delivery.PathOf(rtI)));
   EXPECT_EQ(carga.Edit[rtA], "3000000000");
   EXPECT_EQ(carga.Edit[rtY], "4294967297");
-  EXPECT_FALSE(carga.ConfereQtdeLinhas(rtA, kLines));
-  EXPECT_TRUE(carga.ConfereQtdeLinhas(rtA, kLines - k2To32));
-  EXPECT_TRUE(carga.ConfereQtdeLinhas(rtY, 1));
-}
-
-// The run on its own takes the line total shown, whatever its size.
-TEST_F(LargeDeclaredCounts, StandaloneRunTakesALineTotalBeyond2To31) {
-  carga.Edit[rtA] = "3000000001";
-  carga.lblTotReg = "3000000000";
-  const RunResult run = carga.insereDadosTabelas(delivery.PathOf(rtA), rtA);
-  EXPECT_EQ(run.status, RunStatus::Failed);
-  EXPECT_EQ(carga.GaugeMax, kLines);
-  EXPECT_EQ(LogOf(carga),
-            (std::vector<std::string>{kBanner,
-                                      "E|Arquivo: A_cadastro_agencia. O nº de linhas do arquivo "
-                                      "difere do arquivo I_identifica_dados",
-                                      kAsterisks}));
+  EXPECT_EQ(CompareDeclaredCount(carga.Edit[rtA], kLines), CountCheck::Equal);
+  EXPECT_EQ(CompareDeclaredCount(carga.Edit[rtA], kLines - k2To32), CountCheck::Differs);
+  EXPECT_EQ(CompareDeclaredCount(carga.Edit[rtY], 1), CountCheck::Differs);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The pre-scan: line count, wrong-letter marker and bank marker.
+// The pre-scan: line count, wrong-letter marker and bank marker, as the driver's one read
+// of a file finds them.
 
 #include "engine/EngineFixture.h"
 
@@ -14,17 +15,25 @@ struct PreScanCase {
   std::int64_t firstWrongBank;   // 0: none
 };
 
+// The pre-scan's findings of the file's check.
+PreScanResult PreScanOf(Carga& carga, const std::string& path, RecordTypeIndex type) {
+  carga.ProcessaArquivo(path, type);
+  EXPECT_FALSE(carga.Veredictos.empty());
+  return carga.Veredictos.empty() ? PreScanResult{} : carga.Veredictos.back().preScan;
+}
+
 class PreScanTest : public EngineTest, public ::testing::WithParamInterface<PreScanCase> {};
 
 TEST_P(PreScanTest, CountsAndMarks) {
   const auto& c = GetParam();
   delivery.WriteFile(c.type, c.bytes);
-  carga.FEdit = delivery.PathOf(c.type);
-  const PreScanResult scan = carga.ContaLinhas(c.type);
+  const std::string path = delivery.PathOf(c.type);
+  const PreScanResult scan = PreScanOf(carga, path, c.type);
   EXPECT_EQ(scan.lineCount, c.lines);
   EXPECT_EQ(scan.lastWrongLetterLine, c.lastWrongLetter);
   EXPECT_EQ(scan.firstWrongBankLine, c.firstWrongBank);
-  EXPECT_EQ(hooks.events, (std::vector<std::string>{"PreScanStarted", "PreScanFinished"}));
+  EXPECT_EQ(hooks.events, (std::vector<std::string>{"FileStarted " + path, "PreScanStarted",
+                                                    "PreScanFinished", "FileFinished"}));
 }
 
 const std::string kY = "Y\t001\t1\tx";
@@ -58,11 +67,10 @@ TEST(PreScanVerdictTest, WeighsTheFindingsInOrder) {
 
 TEST_F(EngineTest, BankComparisonUsesTheWholeTypedText) {
   delivery.WriteFile(rtY, "Y\t00123\r\n");
-  carga.FEdit = delivery.PathOf(rtY);
   carga.edtNrBanco = "00";  // fewer than three characters never match
-  EXPECT_EQ(carga.ContaLinhas(rtY).firstWrongBankLine, 1);
+  EXPECT_EQ(PreScanOf(carga, delivery.PathOf(rtY), rtY).firstWrongBankLine, 1);
   carga.edtNrBanco = "001";
-  EXPECT_EQ(carga.ContaLinhas(rtY).firstWrongBankLine, 0);
+  EXPECT_EQ(PreScanOf(carga, delivery.PathOf(rtY), rtY).firstWrongBankLine, 0);
 }
 
 }  // namespace

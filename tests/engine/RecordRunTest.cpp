@@ -1,8 +1,7 @@
-// The record run: the count check against the declared count, the field-count
-// check, the field rules, the gauge and the pump every 300 valid records.
+// The record run as the file's check does it on its one read: the count check against
+// the declared count, the field-count check, the field rules, the gauge and its progress.
 
 #include "engine/EngineFixture.h"
-#include "layout/Errors.h"
 
 namespace validador {
 namespace {
@@ -23,9 +22,22 @@ class RecordRunTest : public EngineTest {
     delivery.WriteLines(rtE, lines);
   }
 
-  RunResult Run() {
-    carga.lblTotReg = std::to_string(std::stoi(delivery.counts[rtE]));
-    return carga.insereDadosTabelas(delivery.PathOf(rtE), rtE);
+  // The file's check; its run as the verdict has it.
+  RunResult Run(RecordTypeIndex type = rtE) {
+    EXPECT_TRUE(carga.ProcessaArquivo(delivery.PathOf(type), type));
+    EXPECT_FALSE(carga.Veredictos.empty());
+    return carga.Veredictos.empty() ? RunResult{} : carga.Veredictos.back().run;
+  }
+
+  // The lines that close a failed run's block: the digest and the asterisk line.
+  std::vector<std::string> FailureClose(RecordTypeIndex type = rtE) {
+    return {"E|" + DigestOf(type), kAsterisks, "N|"};
+  }
+
+  // The log with `close` after `blocks`.
+  static std::vector<std::string> With(std::vector<std::string> blocks, const std::vector<std::string>& close) {
+    Append(blocks, close);
+    return blocks;
   }
 };
 
@@ -37,7 +49,7 @@ TEST_F(RecordRunTest, EveryLineValidFillsTheGauge) {
   EXPECT_EQ(run.status, RunStatus::Passed);
   EXPECT_EQ(carga.GaugeMax, 5);
   EXPECT_EQ(carga.GaugePos, 5);
-  EXPECT_TRUE(carga.Log.Lines().empty());
+  EXPECT_EQ(LogOf(carga), SuccessBlock(rtE, 5));
 }
 
 TEST_F(RecordRunTest, DeclaredCountDiffersValidatesNothing) {
@@ -47,29 +59,31 @@ TEST_F(RecordRunTest, DeclaredCountDiffersValidatesNothing) {
   EXPECT_EQ(run.validRecords, 0);
   EXPECT_EQ(run.status, RunStatus::Failed);
   EXPECT_EQ(LogOf(carga),
-            (std::vector<std::string>{kBanner,
-                                      "E|Arquivo: E_extrato_bancario. O nº de linhas do arquivo difere "
-                                      "do arquivo I_identifica_dados",
-                                      kAsterisks}));
+            With({kBanner,
+                  "E|Arquivo: E_extrato_bancario. O nº de linhas do arquivo difere "
+                  "do arquivo I_identifica_dados",
+                  kAsterisks},
+                 FailureClose()));
 }
 
 TEST_F(RecordRunTest, EmptyDeclaredCountIsReportedAndTheRunGoesOn) {
   WriteE(3, 2);
+  carga.Edit[rtE].clear();
   const RunResult run = Run();
   EXPECT_EQ(run.validRecords, 1);
   EXPECT_EQ(run.status, RunStatus::Failed);
   EXPECT_EQ(LogOf(carga),
-            (std::vector<std::string>{
-                kBanner, "E|O arquivo: E_extrato_bancario não teve o nº de linhas verificado",
-                kAsterisks, kBanner, "E|E_extrato_bancario: Natureza lançamento inválida ; linha:2"}));
+            With({kBanner, "E|O arquivo: E_extrato_bancario não teve o nº de linhas verificado",
+                  kAsterisks, kBanner, "E|E_extrato_bancario: Natureza lançamento inválida ; linha:2"},
+                 {"E|" + DigestOf(rtE), kAsterisks, "N|"}));
 }
 
 TEST_F(RecordRunTest, IdentificationFileHasNoCountCheck) {
-  carga.lblTotReg = "1";
-  const RunResult run = carga.insereDadosTabelas(delivery.PathOf(rtI), rtI);
+  const RunResult run = Run(rtI);
   EXPECT_EQ(run.validRecords, 1);
   EXPECT_EQ(run.status, RunStatus::Passed);
-  EXPECT_TRUE(carga.Log.Lines().empty());
+  EXPECT_EQ(carga.Veredictos.back().count, CountCheck::NotCompared);
+  EXPECT_EQ(LogOf(carga), SuccessBlock(rtI, 1));
 }
 
 TEST_F(RecordRunTest, FieldCountFaultStopsAtThatLine) {
@@ -77,23 +91,24 @@ TEST_F(RecordRunTest, FieldCountFaultStopsAtThatLine) {
   std::vector<std::string> lines;
   for (int n = 0; n < 4; ++n) lines.push_back(Join(ValidRecord(rtE, "001", n)));
   lines[2] += "\textra";
-  lines.push_back("not even read\t");
+  lines.push_back("E\t001\tnot even read\t");  // past the fault: the run reads no further
   delivery.WriteLines(rtE, lines);
   carga.Edit[rtE] = "5";
   const RunResult run = Run();
   EXPECT_EQ(run.validRecords, 2);
   EXPECT_EQ(run.status, RunStatus::Failed);
   EXPECT_EQ(LogOf(carga),
-            (std::vector<std::string>{
-                kBanner, "E|N.º de campos no arquivo diferente dos campos da E_extrato_bancario; linha:3",
-                kAsterisks}));
+            With({kBanner, "E|N.º de campos no arquivo diferente dos campos da E_extrato_bancario; linha:3",
+                  kAsterisks},
+                 FailureClose()));
 }
 
 TEST_F(RecordRunTest, FaultInTheFirstLine) {
   WriteE(3, 1);
   carga.Edit[rtE] = "3";
   EXPECT_EQ(Run().validRecords, 0);
-  EXPECT_EQ(LogOf(carga).back(), "E|E_extrato_bancario: Natureza lançamento inválida ; linha:1");
+  EXPECT_EQ(LogOf(carga), With({kBanner, "E|E_extrato_bancario: Natureza lançamento inválida ; linha:1"},
+                               FailureClose()));
 }
 
 struct ProgressCase {
@@ -128,8 +143,9 @@ TEST_P(ProgressTest, FollowsTheBytesReadThenHoldsTheRecords) {
   EXPECT_EQ(carga.GaugePos, c.badLine == 0 ? c.lines : c.badLine - 1);
 
   if (c.badLine != 0) {
-    EXPECT_EQ(LogOf(carga).back(), "E|E_extrato_bancario: Natureza lançamento inválida ; linha:" +
-                                       std::to_string(c.badLine));
+    EXPECT_EQ(LogOf(carga), With({kBanner, "E|E_extrato_bancario: Natureza lançamento inválida ; linha:" +
+                                               std::to_string(c.badLine)},
+                                 FailureClose()));
   }
 }
 
@@ -146,7 +162,7 @@ TEST_F(RecordRunTest, HooksCarryTheFileAndTheShownState) {
   ScanTuning tuning;
   tuning.blockSize = 4096;
   SetScanTuning(tuning);
-  EXPECT_TRUE(carga.ProcessaArquivo(delivery.PathOf(rtE), rtE));
+  Run();
   SetScanTuning(ScanTuning{});
   ASSERT_GT(hooks.progressFiles.size(), std::size_t{1});
   for (const std::string& file : hooks.progressFiles) EXPECT_EQ(file, delivery.PathOf(rtE));
@@ -163,19 +179,12 @@ TEST_F(RecordRunTest, HooksCarryTheFileAndTheShownState) {
   ASSERT_EQ(shown.digests.size(), std::size_t{1});
 }
 
-TEST_F(RecordRunTest, NonIntegerLineTotalIsAConversionError) {
-  WriteE(1);
-  carga.lblTotReg = "x";
-  EXPECT_THROW(carga.insereDadosTabelas(delivery.PathOf(rtE), rtE), EConvertError);
-}
-
 TEST_F(RecordRunTest, LineEndingInATabHasAnEmptyLastField) {
   auto fields = ValidRecord(rtY);
   fields[3] = "";
   delivery.WriteLines(rtY, {Join(ValidRecord(rtY)), Join(fields)});
   carga.Edit[rtY] = "2";
-  carga.lblTotReg = "2";
-  const RunResult run = carga.insereDadosTabelas(delivery.PathOf(rtY), rtY);
+  const RunResult run = Run(rtY);
   EXPECT_EQ(run.validRecords, 2);
   EXPECT_EQ(run.status, RunStatus::Passed);
 }
