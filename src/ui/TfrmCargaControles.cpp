@@ -1,6 +1,7 @@
 // The main window's controls, at their places: the heading and decorations on the
 // window, the working controls in GroupBox4, the log and the version line at the foot.
 
+#include <QCompleter>
 #include <QDir>
 #include <QPixmap>
 #include <QShortcut>
@@ -170,6 +171,9 @@ void TfrmCarga::CreateAlgorithmAndGauge() {
   cbHash->setGeometry(131, 150, 196, 21);
   cbHash->setEditable(true);
   cbHash->setInsertPolicy(QComboBox::NoInsert);
+  // Algorithm names are told apart by letter case, as the check tells them: a typed "MD5"
+  // stays as typed instead of turning into the list's "md5" when the box loses focus.
+  cbHash->completer()->setCaseSensitivity(Qt::CaseSensitive);
   for (const std::string_view name : kAlgorithmNames) {
     cbHash->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   }
