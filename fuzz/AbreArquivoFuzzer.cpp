@@ -107,9 +107,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   carga.dlb1 = folder.Path().string();
   carga.edtNrCaso = (inputs & 1) != 0 ? "2024.001" : "";
   carga.edtNrBanco = (inputs & 2) != 0 ? "001" : (inputs & 4) != 0 ? "237" : "";
-  const std::size_t algorithm = (inputs >> 3) % kAlgorithmNames.size();
+  const std::size_t algorithm = (inputs >> 3) % kAlgorithms.size();
   carga.cbHashIndex = static_cast<int>(algorithm);
-  carga.cbHashText = std::string(kAlgorithmNames[algorithm]);
+  carga.cbHashText = std::string(kAlgorithms[algorithm].name);
   try {
     const ComandoResultado result = carga.AbreArquivo();
     if (result == ComandoResultado::FaltaBanco) return 0;

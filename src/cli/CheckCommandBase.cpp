@@ -53,12 +53,12 @@ void ApplyInputs(const ParsedArgs& parsed, bool singleFile, Carga& carga) {
     throw UsageError("o n.º do banco tem no máximo três caracteres");
   }
   if (const std::optional<std::string> hash = parsed.Value(kHashOption.name)) {
-    const auto* found = std::find(kAlgorithmNames.begin(), kAlgorithmNames.end(), *hash);
-    if (found == kAlgorithmNames.end()) {
+    const int index = AlgorithmIndex(*hash);
+    if (index < 0) {
       throw UsageError("algoritmo desconhecido: " + *hash + " (válidos: " + AlgorithmNameList() +
                        ")");
     }
-    carga.cbHashIndex = static_cast<int>(found - kAlgorithmNames.begin());
+    carga.cbHashIndex = index;
     carga.cbHashText = *hash;
   }
 }

@@ -70,7 +70,7 @@ class HashCommand final : public Command {
 
  protected:
   int Run(const ParsedArgs& parsed) const override {
-    const std::string algorithm = parsed.Value(kHashOption.name).value_or("md5");
+    const std::string algorithm = parsed.Value(kHashOption.name).value_or(std::string(kDefaultAlgorithm));
     if (!IsAlgorithmName(algorithm)) throw UsageError("algoritmo desconhecido: " + algorithm);
     if (parsed.positionals.empty()) throw UsageError("falta o arquivo");
     bool anyUnreadable = false;

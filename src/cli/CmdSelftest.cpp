@@ -24,10 +24,10 @@ class SelftestCommand final : public Command {
  protected:
   int Run(const ParsedArgs&) const override {
     bool allPass = true;
-    for (const auto name : kAlgorithmNames) {
-      const TDCP_hashclass* hashClass = HashClassByName(name);
-      const bool passes = hashClass->SelfTest();
-      std::cout << hashClass->GetAlgorithm() << (passes ? " ok" : " FAIL") << "\n";
+    for (const AlgorithmRow& row : kAlgorithms) {
+      const TDCP_hashclass& hashClass = row.componentClass();
+      const bool passes = hashClass.SelfTest();
+      std::cout << hashClass.GetAlgorithm() << (passes ? " ok" : " FAIL") << "\n";
       allPass = allPass && passes;
     }
     return allPass ? kExitOk : kExitFindings;

@@ -7,32 +7,13 @@
 
 #include "hash/DCPhash.h"
 #include "hash/DigestText.h"
-#include "hash/Haval.h"
-#include "hash/Md4.h"
-#include "hash/Md5.h"
-#include "hash/Ripemd128.h"
-#include "hash/Ripemd160.h"
-#include "hash/Sha1.h"
-#include "hash/Sha256.h"
-#include "hash/Sha512.h"
 #include "hash/TFileStream.h"
-#include "hash/Tiger.h"
 #include "layout/Cp1252.h"
 #include "layout/Errors.h"
 
 namespace validador {
 
 namespace {
-
-// The classes in the order of kAlgorithmNames.
-const TDCP_hashclass* ClassAt(std::size_t index) {
-  static const TDCP_hashclass* const classes[kAlgorithmNames.size()] = {
-      &HashClassOf<TDCP_haval>(),     &HashClassOf<TDCP_md4>(),       &HashClassOf<TDCP_md5>(),
-      &HashClassOf<TDCP_ripemd128>(), &HashClassOf<TDCP_ripemd160>(), &HashClassOf<TDCP_sha1>(),
-      &HashClassOf<TDCP_sha256>(),    &HashClassOf<TDCP_sha384>(),    &HashClassOf<TDCP_sha512>(),
-      &HashClassOf<TDCP_tiger>()};
-  return classes[index];
-}
 
 // The name as given (Windows-1252 bytes) between the fixed texts.
 std::string UnknownAlgorithmMessage(std::string_view algorithmName) {
@@ -54,28 +35,17 @@ std::string DigestOfStream(TDCP_hash& hash, TStream& stream) {
 
 }  // namespace
 
-std::string AlgorithmNameList() {
-  std::string names;
-  for (const auto name : kAlgorithmNames) {
-    if (!names.empty()) names += ", ";
-    names += name;
-  }
-  return names;
-}
-
 const TDCP_hashclass* HashClassByName(std::string_view algorithmName) {
-  for (std::size_t i = 0; i < kAlgorithmNames.size(); ++i) {
-    if (kAlgorithmNames[i] == algorithmName) return ClassAt(i);
-  }
-  return nullptr;
+  const AlgorithmRow* row = FindAlgorithm(algorithmName);
+  return row == nullptr ? nullptr : &row->componentClass();
 }
 
 std::size_t DigestTextLength(std::string_view algorithmName) {
-  const TDCP_hashclass* hashClass = HashClassByName(algorithmName);
-  return hashClass == nullptr ? 0 : static_cast<std::size_t>(hashClass->GetHashSize()) / 4;
+  const AlgorithmRow* row = FindAlgorithm(algorithmName);
+  return row == nullptr ? 0 : 2 * row->digestBytes;
 }
 
-bool IsAlgorithmName(std::string_view name) { return HashClassByName(name) != nullptr; }
+bool IsAlgorithmName(std::string_view name) { return FindAlgorithm(name) != nullptr; }
 
 TDCP_hash* CreateHashComponent(std::string_view algorithmName, TComponent* owner) {
   const TDCP_hashclass* hashClass = HashClassByName(algorithmName);

@@ -1,23 +1,17 @@
 #pragma once
 // The digest of one whole file by algorithm name, as uppercase hexadecimal text.
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "hash/Algorithms.h"
 
 namespace validador {
 
 class TComponent;
 class TDCP_hash;
 struct TDCP_hashclass;
-
-// The ten algorithm names, in the order in which a name is matched.
-inline constexpr std::array<std::string_view, 10> kAlgorithmNames = {
-    "haval", "md4", "md5", "ripemd128", "ripemd160", "sha1", "sha256", "sha384", "sha512", "tiger"};
-
-// The ten names joined by ", ", for messages.
-std::string AlgorithmNameList();
 
 // The length of the algorithm's digest text (two characters a byte); 0 for no such name.
 std::size_t DigestTextLength(std::string_view algorithmName);

@@ -40,8 +40,8 @@ ConfereHashDialog::ConfereHashDialog(const QString& folder, QWidget* parent) : Q
   form->addRow(QStringLiteral("Pasta:"), lblPasta);
   cbAlgoritmo = new QComboBox(this);
   cbAlgoritmo->addItem(QStringLiteral("automático (pelo HASHV.txt)"));
-  for (const std::string_view name : kAlgorithmNames) {
-    cbAlgoritmo->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  for (const AlgorithmRow& row : kAlgorithms) {
+    cbAlgoritmo->addItem(QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size())));
   }
   cbAlgoritmo->setCurrentIndex(0);
   form->addRow(QStringLiteral("Algoritmo:"), cbAlgoritmo);

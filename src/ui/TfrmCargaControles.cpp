@@ -174,8 +174,8 @@ void TfrmCarga::CreateAlgorithmAndGauge() {
   // Algorithm names are told apart by letter case, as the check tells them: a typed "MD5"
   // stays as typed instead of turning into the list's "md5" when the box loses focus.
   cbHash->completer()->setCaseSensitivity(Qt::CaseSensitive);
-  for (const std::string_view name : kAlgorithmNames) {
-    cbHash->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  for (const AlgorithmRow& row : kAlgorithms) {
+    cbHash->addItem(QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size())));
   }
   cbHash->setCurrentIndex(-1);
   cbHash->setEditText(FromCp1252(texts::HashBoxPrompt()));

@@ -24,8 +24,8 @@ void Carga::WriteErrorBlock(const std::string& message) {
 
 bool Carga::AplicaAlgoritmoPadrao() {
   if (cbHashIndex != -1) return false;
-  cbHashIndex = kMd5Index;
-  cbHashText = std::string(kAlgorithmNames[kMd5Index]);
+  cbHashIndex = AlgorithmIndex(kDefaultAlgorithm);
+  cbHashText = std::string(kDefaultAlgorithm);
   AnnounceState();
   return true;
 }

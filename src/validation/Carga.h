@@ -94,8 +94,6 @@ enum class ComandoResultado { Concluido, FaltaCaso, FaltaBanco, AlgoritmoInvalid
 
 class Carga : public TComponent, private HashNotifier {
  public:
-  static constexpr int kMd5Index = 2;        // the default entry of the algorithm list
-
   explicit Carga(CargaHooks* hooks = nullptr);
   ~Carga() override;
 

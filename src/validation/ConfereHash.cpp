@@ -41,8 +41,8 @@ std::string Upper(std::string text) {
 
 std::vector<std::string> AlgorithmsOfLength(std::size_t length) {
   std::vector<std::string> names;
-  for (const std::string_view name : kAlgorithmNames) {
-    if (DigestTextLength(name) == length) names.emplace_back(name);
+  for (const AlgorithmRow& row : kAlgorithms) {
+    if (2 * row.digestBytes == length) names.emplace_back(row.name);
   }
   return names;
 }

@@ -1,5 +1,6 @@
 // The digest manifest HASHV.txt: the digest list, one line each, ended by CR LF.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -19,10 +20,8 @@ namespace {
 
 // The lengths of the ten algorithms' digest texts.
 bool IsDigestLength(std::size_t length) {
-  for (const auto name : kAlgorithmNames) {
-    if (DigestTextLength(name) == length) return true;
-  }
-  return false;
+  return std::any_of(kAlgorithms.begin(), kAlgorithms.end(),
+                     [length](const AlgorithmRow& row) { return 2 * row.digestBytes == length; });
 }
 
 bool IsHexadecimal(std::string_view text) {

@@ -82,7 +82,7 @@ class EngineTest : public ::testing::Test {
     carga.edtNrCaso = delivery.caso;
     carga.edtNrBanco = delivery.bank;
     carga.dlb1 = delivery.dir.Path().string();
-    carga.cbHashIndex = Carga::kMd5Index;
+    carga.cbHashIndex = AlgorithmIndex(kDefaultAlgorithm);
     carga.cbHashText = "md5";
   }
 

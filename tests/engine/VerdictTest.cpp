@@ -33,7 +33,7 @@ class VerdictTest : public ::testing::Test {
     carga.edtNrCaso = delivery.caso;
     carga.edtNrBanco = delivery.bank;
     carga.dlb1 = delivery.dir.Path().string();
-    carga.cbHashIndex = Carga::kMd5Index;
+    carga.cbHashIndex = AlgorithmIndex(kDefaultAlgorithm);
     carga.cbHashText = "md5";
   }
   const FileVerdict& VerdictOf(RecordTypeIndex type) const {

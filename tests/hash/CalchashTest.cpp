@@ -64,7 +64,8 @@ TEST_F(CalchashTest, DigestsTheWholeFileAcrossReadBlocks) {
   // Larger than the stream's 1 MiB block and not a multiple of 8192.
   const std::string bytes = hashtest::PseudoRandomBytes((1 << 20) * 2 + 12345, 11);
   const std::string path = dir.Write("grande.bin", bytes);
-  for (const auto name : kAlgorithmNames) {
+  for (const AlgorithmRow& row : kAlgorithms) {
+    const std::string_view name = row.name;
     const std::unique_ptr<TDCP_hash> hash(CreateHashComponent(name, nullptr));
     const std::string text = Calchash(path, name, &owner, &notifier);
     EXPECT_EQ(text, hashtest::DigestOf(*hash, bytes)) << name;
@@ -91,7 +92,7 @@ TEST_F(CalchashTest, ADirectoryIsNotReadable) {
 }
 
 TEST_F(CalchashTest, OnlyTheExactLowerCaseNamesSelectAnAlgorithm) {
-  for (const auto name : kAlgorithmNames) EXPECT_TRUE(IsAlgorithmName(name)) << name;
+  for (const AlgorithmRow& row : kAlgorithms) EXPECT_TRUE(IsAlgorithmName(row.name)) << row.name;
   for (const char* name : {"MD5", "Md5", "md5 ", " md5", "", "sha-1", "SHA1", "ripemd"}) {
     EXPECT_FALSE(IsAlgorithmName(name)) << '"' << name << '"';
     EXPECT_EQ(CreateHashComponent(name, &owner), nullptr) << '"' << name << '"';
@@ -110,8 +111,8 @@ TEST_F(CalchashTest, NamesSelectTheirClasses) {
                               "SHA384",
                               "SHA512",
                               "Tiger"};
-  for (std::size_t i = 0; i < kAlgorithmNames.size(); ++i) {
-    TDCP_hash* hash = CreateHashComponent(kAlgorithmNames[i], &owner);
+  for (std::size_t i = 0; i < kAlgorithms.size(); ++i) {
+    TDCP_hash* hash = CreateHashComponent(kAlgorithms[i].name, &owner);
     ASSERT_NE(hash, nullptr);
     EXPECT_EQ(hash->Algorithm(), algorithms[i]);
     EXPECT_EQ(hash->Owner(), &owner);
@@ -126,8 +127,8 @@ TEST_F(CalchashTest, UnknownNameReleasesTheFileAndThrowsNamingTheTen) {
   } catch (const Exception& error) {
     const std::string message = error.what();
     EXPECT_NE(message.find("\"Md5\""), std::string::npos) << message;
-    for (const auto name : kAlgorithmNames) {
-      EXPECT_NE(message.find(std::string(name)), std::string::npos) << name;
+    for (const AlgorithmRow& row : kAlgorithms) {
+      EXPECT_NE(message.find(std::string(row.name)), std::string::npos) << row.name;
     }
   }
   EXPECT_FALSE(testsupport::IsHeldOpen(path));
