@@ -4,8 +4,8 @@ files alone with a reference program, for each of the ten algorithms, alternatin
 and prints for each the median ratio check / reference (1.0: the check costs what the digest
 alone costs) and the check's peak resident memory.
 
-References: `openssl dgst` (MD4 through its legacy provider), `rhash --tiger`, and for
-RIPEMD-128 and HAVAL, which neither has, `validador-cli hash` on the same files.
+References: `openssl dgst` (MD4 through its legacy provider), and for RIPEMD-128, Tiger and
+HAVAL, which it lacks, `validador-cli hash` on the same files.
 With --before PATH, an older validador-cli is timed beside, for a before/after table.
 With --verify, `validador-cli verify` of the checked delivery (HASHV.txt written by one check
 first) is timed in place of the check.
@@ -17,7 +17,6 @@ Usage: bench/check-vs-digest.py [--build build] [--runs 3] [--size 1024]
 import argparse
 import os
 import pathlib
-import shutil
 import statistics
 import subprocess
 
@@ -32,8 +31,6 @@ def reference(cli, name, files):
         return ["openssl", "dgst", "-provider", "legacy", "-provider", "default", "-md4", *files]
     if name in ("md5", "ripemd160", "sha1", "sha256", "sha384", "sha512"):
         return ["openssl", "dgst", f"-{name}", *files]
-    if name == "tiger" and shutil.which("rhash"):
-        return ["rhash", "--tiger", *files]
     return [cli, "hash", "--hash", name, *files]
 
 

@@ -149,7 +149,7 @@ int main(int argc, char** argv) {
       {"sha256", {"openssl", "dgst", "-sha256"}},
       {"sha384", {"openssl", "dgst", "-sha384"}},
       {"sha512", {"openssl", "dgst", "-sha512"}},
-      {"tiger", {"rhash", "--tiger"}},
+      {"tiger", {}},
       {"ripemd128", {}},
       {"haval", {}}};
 

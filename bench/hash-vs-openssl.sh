@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Digest speed of validador-cli against openssl dgst and rhash on a 256 MiB file.
+# Digest speed of validador-cli against openssl dgst on a 256 MiB file.
 # Installs the reference programs when missing, builds, runs the comparison.
 # Usage: bench/hash-vs-openssl.sh [--size MIB] [--runs N]
 set -euo pipefail

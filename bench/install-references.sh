@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the reference programs the benchmarks time against (openssl, rhash) when
-# missing. Sourced by the benchmark wrappers.
-references=(openssl rhash)
+# Installs the reference program the benchmarks time against (openssl) when missing.
+# Sourced by the benchmark wrappers.
+references=(openssl)
 missing=()
 for package in "${references[@]}"; do
   command -v "$package" >/dev/null 2>&1 || missing+=("$package")

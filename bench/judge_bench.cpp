@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "layout/UGlobal.h"
-#include "validation/BlockVerdict.h"
-#include "validation/LineJudge.h"
+#include "validation/scan/BlockVerdict.h"
+#include "validation/scan/LineJudge.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "layout/UGlobal.h"
-#include "validation/Carga.h"
+#include "validation/check/Carga.h"
 
 using namespace validador;
 

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "validation/LineReader.h"
-#include "validation/SeparaCampos.h"
-#include "validation/ValidaCampos.h"
+#include "validation/scan/LineReader.h"
+#include "validation/rules/SeparaCampos.h"
+#include "validation/rules/ValidaCampos.h"
 
 namespace {
 

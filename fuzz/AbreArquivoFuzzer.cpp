@@ -16,9 +16,9 @@
 
 #include "FuzzInput.h"
 #include "hash/Calchash.h"
-#include "layout/Errors.h"
-#include "validation/Carga.h"
-#include "validation/LogTexts.h"
+#include "base/Errors.h"
+#include "validation/check/Carga.h"
+#include "validation/check/LogTexts.h"
 
 namespace validador::fuzz {
 namespace {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "layout/Errors.h"
-#include "layout/StrToInt.h"
-#include "validation/BlockBoundaries.h"
-#include "validation/Carga.h"
-#include "validation/FirstLineKeeper.h"
-#include "validation/LogTexts.h"
+#include "base/Errors.h"
+#include "base/StrToInt.h"
+#include "validation/scan/BlockBoundaries.h"
+#include "validation/check/Carga.h"
+#include "validation/scan/FirstLineKeeper.h"
+#include "validation/check/LogTexts.h"
 #include "validation/PlainLines.h"
 #include "validation/ReferenceRules.h"
 

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "validation/BlockBoundaries.h"
-#include "validation/BlockJoiner.h"
-#include "validation/BlockVerdict.h"
-#include "validation/FirstLineKeeper.h"
-#include "validation/LineCondenser.h"
-#include "validation/LineJudge.h"
+#include "validation/scan/BlockBoundaries.h"
+#include "validation/scan/BlockJoiner.h"
+#include "validation/scan/BlockVerdict.h"
+#include "validation/scan/FirstLineKeeper.h"
+#include "validation/scan/LineCondenser.h"
+#include "validation/scan/LineJudge.h"
 #include "validation/PlainLines.h"
 
 namespace validador::fuzz {

@@ -7,8 +7,8 @@
 
 #include "FuzzInput.h"
 #include "validation/ReferenceRules.h"
-#include "validation/SeparaCampos.h"
-#include "validation/ValidaCampos.h"
+#include "validation/rules/SeparaCampos.h"
+#include "validation/rules/ValidaCampos.h"
 
 namespace validador::fuzz {
 namespace {

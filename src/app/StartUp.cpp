@@ -9,7 +9,7 @@
 
 #include "app/QtTranslations.h"
 #include "app/TfrmSplash.h"
-#include "report/Branding.h"
+#include "branding/Branding.h"
 #include "ui/ScreenFit.h"
 #include "ui/TfrmCarga.h"
 

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "report/Branding.h"
+#include "branding/Branding.h"
 #include "ui/TPanel.h"
 #include "ui/WindowLook.h"
 

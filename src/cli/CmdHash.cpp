@@ -17,7 +17,7 @@
 #include "hash/DCPhash.h"
 #include "hash/DigestText.h"
 #include "hash/TFileStream.h"
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/Paths.h"
 
 namespace validador::cli {

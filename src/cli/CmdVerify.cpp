@@ -12,10 +12,10 @@
 #include "cli/StandardOutput.h"
 #include "cli/UsageError.h"
 #include "hash/Calchash.h"
-#include "layout/Cp1252.h"
-#include "layout/Errors.h"
-#include "validation/Carga.h"
-#include "validation/Manifesto.h"
+#include "base/Cp1252.h"
+#include "base/Errors.h"
+#include "validation/check/Carga.h"
+#include "validation/manifest/Manifesto.h"
 
 namespace validador::cli {
 namespace {

@@ -4,10 +4,10 @@
 
 #include "cli/ErrorText.h"
 #include "cli/StandardOutput.h"
-#include "layout/Cp1252.h"
+#include "base/Cp1252.h"
 #include "platform/Console.h"
 #include "platform/Paths.h"
-#include "validation/LogTexts.h"
+#include "validation/check/LogTexts.h"
 
 namespace validador::cli {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "validation/Carga.h"
+#include "validation/check/Carga.h"
 
 namespace validador::cli {
 

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "layout/Cp1252.h"
-#include "layout/Errors.h"
-#include "validation/FileScan.h"
+#include "base/Cp1252.h"
+#include "base/Errors.h"
+#include "validation/scan/FileScan.h"
 
 namespace validador::cli {
 namespace {

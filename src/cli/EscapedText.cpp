@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/Utf8.h"
+
 namespace validador::cli {
 namespace {
 
@@ -26,26 +28,11 @@ std::string EscapeOfControl(unsigned char byte) {
   }
 }
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
 // The length of the well-formed UTF-8 sequence at text[i] that starts with a byte of
 // 0x80 or more; 0 when there is none.
 std::size_t SequenceLength(std::string_view text, std::size_t i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  std::size_t length = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-  if (lead >= 0xE0 && lead <= 0xEF) length = 3;
-  if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-  if (length == 0 || i + length > text.size()) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    if (!IsContinuation(static_cast<unsigned char>(text[i + k]))) return 0;
-  }
-  const auto second = static_cast<unsigned char>(text[i + 1]);
-  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-      (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
-    return 0;  // overlong, a surrogate, or past U+10FFFF
-  }
-  return length;
+  const Utf8Char next = DecodeUtf8(text, i);
+  return next.codePoint ? next.length : 0;
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // SIGINT (Ctrl+C) and SIGTERM while a command runs: the command is asked to stop at its
 // next block instead of being killed, so that it can say it was interrupted.
 
-#include "validation/Carga.h"
+#include "validation/check/Carga.h"
 
 namespace validador::cli {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "validation/Carga.h"
+#include "validation/check/Carga.h"
 
 namespace validador::cli {
 

@@ -1,7 +1,7 @@
 // Builds without Qt have no report.
 #include "cli/ReportOutput.h"
-#include "layout/Cp1252.h"
-#include "layout/Errors.h"
+#include "base/Cp1252.h"
+#include "base/Errors.h"
 
 namespace validador::cli {
 

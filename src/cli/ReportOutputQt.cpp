@@ -7,12 +7,12 @@
 #include <string_view>
 
 #include "cli/ReportOutput.h"
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/ReplaceFile.h"
-#include "report/Branding.h"
+#include "branding/Branding.h"
 #include "report/Relatorio.h"
 #include "resultado/DadosDaCarga.h"
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 
 namespace validador::cli {
 namespace {

@@ -6,7 +6,8 @@
 
 #include "cli/UsageError.h"
 #include "layout/UGlobal.h"
-#include "validation/StandardFiles.h"
+#include "validation/check/StandardFiles.h"
+#include "platform/Paths.h"
 
 namespace validador::cli {
 namespace {
@@ -48,7 +49,7 @@ std::vector<fs::path> DeliveryFiles(const DeliveryPaths& delivery) {
     for (const RecordTypeIndex type : kProcessingOrder) {
       files.emplace_back(StandardFilePath(folder, type));
     }
-    files.emplace_back(JoinPath(folder, kManifestName));
+    files.emplace_back(platform::JoinedPath(folder, kManifestName));
   }
   return files;
 }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 
 namespace validador::cli {
 namespace {

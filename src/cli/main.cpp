@@ -12,7 +12,7 @@
 #include "cli/StandardOutput.h"
 #include "cli/UsageError.h"
 #include "hash/Calchash.h"
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/Console.h"
 
 namespace validador::cli {

@@ -8,8 +8,8 @@
 #include "hash/DCPhash.h"
 #include "hash/DigestText.h"
 #include "hash/TFileStream.h"
-#include "layout/Cp1252.h"
-#include "layout/Errors.h"
+#include "base/Cp1252.h"
+#include "base/Errors.h"
 
 namespace validador {
 

@@ -14,7 +14,7 @@
 
 #include "hash/TComponent.h"
 #include "hash/TStream.h"
-#include "layout/Errors.h"
+#include "base/Errors.h"
 
 namespace validador {
 

@@ -8,11 +8,11 @@
 
 #include <string_view>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/ReplaceFile.h"
 #include "report/ReportBand.h"
 #include "report/ReportUnits.h"
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 
 namespace validador {
 

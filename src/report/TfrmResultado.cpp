@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "report/Branding.h"
+#include "branding/Branding.h"
 #include "report/DataHoraTexto.h"
 #include "report/ReportFonts.h"
 

@@ -4,7 +4,7 @@
 #include <QTime>
 #include <utility>
 
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 
 namespace validador {
 namespace {

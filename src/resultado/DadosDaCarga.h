@@ -8,7 +8,7 @@
 #include <string>
 
 #include "report/DadosResultado.h"
-#include "validation/Carga.h"
+#include "validation/check/Carga.h"
 
 namespace validador {
 

@@ -2,7 +2,7 @@
 
 #include <QThread>
 
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 
 namespace validador::ui {
 

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "validation/Carga.h"
+#include "validation/check/Carga.h"
 
 namespace validador::ui {
 

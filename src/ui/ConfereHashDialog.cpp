@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "hash/Calchash.h"
-#include "validation/Manifesto.h"
+#include "validation/manifest/Manifesto.h"
 
 namespace validador::ui {
 namespace {

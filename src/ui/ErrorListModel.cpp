@@ -1,6 +1,6 @@
 #include "ui/ErrorListModel.h"
 
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 
 namespace validador::ui {
 namespace {

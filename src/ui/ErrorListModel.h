@@ -7,7 +7,7 @@
 #include <QSortFilterProxyModel>
 #include <vector>
 
-#include "validation/ErrorListing.h"
+#include "validation/listing/ErrorListing.h"
 
 namespace validador::ui {
 

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "resultado/QtTexts.h"
-#include "validation/LineReader.h"
+#include "qttexts/QtTexts.h"
+#include "validation/scan/LineReader.h"
 
 namespace validador::ui {
 

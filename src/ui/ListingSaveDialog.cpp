@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "validation/ListingWorkbook.h"
+#include "validation/listing/ListingWorkbook.h"
 
 namespace validador::ui {
 namespace {

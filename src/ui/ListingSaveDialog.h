@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "validation/ListingText.h"
+#include "validation/listing/ListingText.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "layout/UGlobal.h"
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 
 namespace validador::ui {
 namespace {

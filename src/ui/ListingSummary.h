@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "validation/ErrorListing.h"
-#include "validation/FileVerdict.h"
+#include "validation/listing/ErrorListing.h"
+#include "validation/check/FileVerdict.h"
 
 namespace validador::ui {
 

@@ -3,9 +3,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "report/Branding.h"
-#include "resultado/QtTexts.h"
-#include "validation/ManifestLines.h"
+#include "branding/Branding.h"
+#include "qttexts/QtTexts.h"
+#include "validation/manifest/ManifestLines.h"
 
 namespace validador::ui {
 namespace {

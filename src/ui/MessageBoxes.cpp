@@ -2,10 +2,10 @@
 
 #include <QMessageBox>
 
-#include "layout/Errors.h"
-#include "report/Branding.h"
-#include "resultado/QtTexts.h"
-#include "validation/LogTexts.h"
+#include "base/Errors.h"
+#include "branding/Branding.h"
+#include "qttexts/QtTexts.h"
+#include "validation/check/LogTexts.h"
 
 namespace validador::ui {
 namespace {

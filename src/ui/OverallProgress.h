@@ -9,7 +9,7 @@
 #include <QString>
 #include <functional>
 
-#include "validation/FileVerdict.h"
+#include "validation/check/FileVerdict.h"
 
 namespace validador::ui {
 

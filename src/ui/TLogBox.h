@@ -12,7 +12,7 @@
 #include <functional>
 #include <optional>
 
-#include "validation/VerificationLog.h"
+#include "validation/check/VerificationLog.h"
 
 class QAction;
 class QMenu;

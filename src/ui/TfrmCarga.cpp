@@ -8,16 +8,16 @@
 #include <QMessageBox>
 #include <QShortcut>
 
-#include "layout/Cp1252.h"
+#include "base/Cp1252.h"
 #include "preview/ReportTarget.h"
-#include "report/Branding.h"
+#include "branding/Branding.h"
 #include "resultado/DadosDaCarga.h"
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 #include "ui/MessageBoxes.h"
 #include "ui/RememberedInputs.h"
 #include "ui/WorkerRun.h"
-#include "validation/Manifesto.h"
-#include "validation/StandardFiles.h"
+#include "validation/manifest/Manifesto.h"
+#include "validation/check/StandardFiles.h"
 
 namespace validador::ui {
 namespace {

@@ -30,7 +30,7 @@
 #include "ui/TPanel.h"
 #include "ui/TShape.h"
 #include "ui/TfrmListaErros.h"
-#include "validation/Carga.h"
+#include "validation/check/Carga.h"
 
 class QAction;
 class QMimeData;

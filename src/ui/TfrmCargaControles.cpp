@@ -8,12 +8,12 @@
 #include <QStyle>
 
 #include "preview/ReportTarget.h"
-#include "report/Branding.h"
-#include "resultado/QtTexts.h"
+#include "branding/Branding.h"
+#include "qttexts/QtTexts.h"
 #include "ui/ConfereHashPicture.h"
 #include "ui/TfrmCarga.h"
 #include "ui/WindowLook.h"
-#include "validation/LogTexts.h"
+#include "validation/check/LogTexts.h"
 
 namespace validador::ui {
 namespace {

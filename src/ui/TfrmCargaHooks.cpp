@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TfrmCarga.h"
 

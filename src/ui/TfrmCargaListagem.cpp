@@ -10,11 +10,11 @@
 #include <algorithm>
 
 #include "platform/ReplaceFile.h"
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 #include "ui/ListingSummary.h"
 #include "ui/TfrmCarga.h"
-#include "validation/ListingFile.h"
-#include "validation/ListingText.h"
+#include "validation/listing/ListingFile.h"
+#include "validation/listing/ListingText.h"
 
 namespace validador::ui {
 namespace {

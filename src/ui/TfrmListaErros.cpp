@@ -16,10 +16,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 #include "ui/ErrorListModel.h"
 #include "ui/LineWithFault.h"
-#include "validation/StandardFiles.h"
+#include "validation/check/StandardFiles.h"
+#include "platform/Paths.h"
 
 namespace validador::ui {
 namespace {
@@ -176,7 +177,7 @@ void TfrmListaErros::ShowLineOf(int row) {
   } else {
     std::optional<QString> line;
     try {
-      line = ReadLineOfFile(JoinPath(folder_, file.arquivo), fault.linha);
+      line = ReadLineOfFile(platform::JoinedPath(folder_, file.arquivo), fault.linha);
     } catch (const std::exception&) {
       line.reset();
     }

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "validation/ErrorListing.h"
+#include "validation/listing/ErrorListing.h"
 
 class QComboBox;
 class QLabel;

@@ -11,7 +11,7 @@
 #include "support/Delivery.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
-#include "validation/ListingWorkbook.h"
+#include "validation/listing/ListingWorkbook.h"
 
 namespace {
 

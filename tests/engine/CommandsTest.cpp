@@ -1,7 +1,7 @@
 // The commands: "Limpa Tela", "Abre Arquivos", "Abre Arquivo", and the manifest.
 
 #include "engine/EngineFixture.h"
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "support/TempDir.h"
 
 namespace validador {

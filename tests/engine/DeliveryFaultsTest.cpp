@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "engine/EngineFixture.h"
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "support/TempDir.h"
-#include "validation/StandardFiles.h"
+#include "validation/check/StandardFiles.h"
+#include "platform/Paths.h"
 
 namespace validador {
 namespace {
@@ -38,9 +39,9 @@ TEST_P(StandardFileChoiceTest, ChecksOneAndListsTheOthers) {
   for (const std::string& folder : c.folders) std::filesystem::create_directory(dir.File(folder));
   const std::string folder = dir.Path().string();
   const StandardFileChoice choice = FindStandardFile(folder, rtA);
-  EXPECT_EQ(choice.path, JoinPath(folder, c.checked));
+  EXPECT_EQ(choice.path, platform::JoinedPath(folder, c.checked));
   std::vector<std::string> ignored;
-  for (const std::string& name : c.ignored) ignored.push_back(JoinPath(folder, name));
+  for (const std::string& name : c.ignored) ignored.push_back(platform::JoinedPath(folder, name));
   EXPECT_EQ(choice.ignored, ignored);
   EXPECT_EQ(StandardFilePath(folder, rtA), choice.path);
 }

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "layout/Cp1252.h"
+#include "base/Cp1252.h"
 #include "platform/Paths.h"
 #include "support/Delivery.h"
-#include "validation/Carga.h"
+#include "validation/check/Carga.h"
 
 namespace validador {
 

@@ -2,7 +2,7 @@
 // comparison of case and bank numbers.
 
 #include "engine/EngineFixture.h"
-#include "layout/Errors.h"
+#include "base/Errors.h"
 
 namespace validador {
 namespace {

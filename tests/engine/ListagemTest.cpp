@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "engine/EngineFixture.h"
-#include "layout/Cp1252.h"
+#include "base/Cp1252.h"
 #include "support/TempDir.h"
-#include "validation/FileScan.h"
-#include "validation/ListingSpool.h"
-#include "validation/ListingText.h"
+#include "validation/scan/FileScan.h"
+#include "validation/listing/ListingSpool.h"
+#include "validation/listing/ListingText.h"
 
 namespace validador {
 namespace {

@@ -8,7 +8,7 @@
 #include "hash/Calchash.h"
 #include "hash/DCPhash.h"
 #include "hash/TComponent.h"
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "support/OpenFiles.h"
 #include "hash/RecordingNotifier.h"
 #include "support/TempDir.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "hash/TFileStream.h"
-#include "layout/Errors.h"
+#include "base/Errors.h"
 
 namespace validador {
 namespace {

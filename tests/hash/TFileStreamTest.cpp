@@ -4,7 +4,7 @@
 
 #include "HashTestSupport.h"
 #include "hash/TFileStream.h"
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "support/TempDir.h"
 
 namespace validador {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/InputFile.h"
 #include "platform/NotAFileCase.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <tuple>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/ReplaceFile.h"
 #include "support/TempDir.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/ScratchFile.h"
 #include "support/TempDir.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/InputFile.h"
 #include "platform/ReplaceFile.h"

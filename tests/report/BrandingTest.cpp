@@ -6,7 +6,7 @@
 #include <QImageReader>
 #include <QSet>
 
-#include "report/Branding.h"
+#include "branding/Branding.h"
 
 namespace validador {
 namespace {

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "report/Branding.h"
+#include "branding/Branding.h"
 #include "report/ExemploResultado.h"
 #include "report/PdfReader.h"
 #include "report/Relatorio.h"

@@ -6,7 +6,7 @@
 #include <QDateTime>
 
 #include "resultado/DadosDaCarga.h"
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 
 namespace validador {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Paths.h"
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 
 namespace validador {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "layout/Cp1252.h"
+#include "base/Cp1252.h"
 
 namespace testsupport {
 

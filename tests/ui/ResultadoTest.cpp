@@ -12,7 +12,7 @@
 
 #include "UiSupport.h"
 #include "preview/ReportPreview.h"
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 #include "support/Delivery.h"
 
 using testsupport::Delivery;

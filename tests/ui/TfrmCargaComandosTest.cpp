@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "UiSupport.h"
-#include "layout/Cp1252.h"
-#include "resultado/QtTexts.h"
+#include "base/Cp1252.h"
+#include "qttexts/QtTexts.h"
 #include "support/Delivery.h"
 #include "ui/WindowLook.h"
 

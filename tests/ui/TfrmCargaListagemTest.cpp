@@ -23,7 +23,7 @@
 #include "support/RunProcess.h"
 #include "ui/ListingSaveDialog.h"
 #include "ui/ListingSummary.h"
-#include "validation/ListingWorkbook.h"
+#include "validation/listing/ListingWorkbook.h"
 
 using testsupport::TempDir;
 using uitest::ModalAnswerer;

@@ -14,7 +14,7 @@
 #include "support/Delivery.h"
 #include "ui/OverallProgress.h"
 #include "ui/WorkerRun.h"
-#include "validation/FileScan.h"
+#include "validation/scan/FileScan.h"
 
 using testsupport::Delivery;
 using uitest::ModalAnswerer;

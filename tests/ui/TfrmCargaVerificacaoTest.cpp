@@ -11,12 +11,12 @@
 #include <QUrl>
 
 #include "UiSupport.h"
-#include "resultado/QtTexts.h"
+#include "qttexts/QtTexts.h"
 #include "support/Delivery.h"
 #include "ui/OverallProgress.h"
 #include "ui/WindowLook.h"
-#include "validation/FileScan.h"
-#include "validation/LogTexts.h"
+#include "validation/scan/FileScan.h"
+#include "validation/check/LogTexts.h"
 
 using testsupport::Delivery;
 using uitest::ModalAnswerer;

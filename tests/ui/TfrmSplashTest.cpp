@@ -12,7 +12,7 @@
 
 #include "app/StartUp.h"
 #include "app/TfrmSplash.h"
-#include "report/Branding.h"
+#include "branding/Branding.h"
 #include "ui/TPanel.h"
 #include "ui/WindowLook.h"
 

@@ -13,7 +13,7 @@
 #include "hash/Calchash.h"
 #include "support/FileChanges.h"
 #include "support/TempDir.h"
-#include "validation/FileScan.h"
+#include "validation/scan/FileScan.h"
 
 namespace validador {
 namespace {

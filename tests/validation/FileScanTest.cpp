@@ -12,7 +12,7 @@
 
 #include "hash/Calchash.h"
 #include "support/TempDir.h"
-#include "validation/FileScan.h"
+#include "validation/scan/FileScan.h"
 #include "validation/PlainLines.h"
 #include "validation/RecordMaker.h"
 #include "validation/RecordSamples.h"

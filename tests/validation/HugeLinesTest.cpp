@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "validation/Carga.h"
-#include "validation/LineCondenser.h"
+#include "validation/check/Carga.h"
+#include "validation/scan/LineCondenser.h"
 
 namespace validador {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "validation/LineFacts.h"
+#include "validation/scan/LineFacts.h"
 
 namespace validador {
 namespace {

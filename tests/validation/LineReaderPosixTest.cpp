@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "layout/Errors.h"
-#include "validation/LineReader.h"
+#include "base/Errors.h"
+#include "validation/scan/LineReader.h"
 
 namespace validador {
 namespace {

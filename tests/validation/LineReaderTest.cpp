@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "support/TempDir.h"
-#include "validation/LineReader.h"
+#include "validation/scan/LineReader.h"
 
 namespace validador {
 namespace {

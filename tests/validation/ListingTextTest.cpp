@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "validation/ListingText.h"
+#include "validation/listing/ListingText.h"
 
 namespace validador {
 namespace {

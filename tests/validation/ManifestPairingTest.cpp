@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "layout/UGlobal.h"
-#include "validation/ManifestPairing.h"
+#include "validation/manifest/ManifestPairing.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "layout/Cp1252.h"
-#include "layout/Errors.h"
+#include "base/Cp1252.h"
+#include "base/Errors.h"
 #include "support/TempDir.h"
-#include "validation/Manifesto.h"
+#include "validation/manifest/Manifesto.h"
 
 namespace {
 

@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "layout/StrToInt.h"
+#include "base/StrToInt.h"
 #include "validation/RecordMaker.h"
 #include "validation/RecordSamples.h"
 #include "validation/ReferenceRules.h"
-#include "validation/SeparaCampos.h"
-#include "validation/ValidaCampos.h"
+#include "validation/rules/SeparaCampos.h"
+#include "validation/rules/ValidaCampos.h"
 
 namespace validador {
 namespace {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "layout/StrToInt.h"
+#include "base/StrToInt.h"
 #include "layout/UGlobal.h"
 
 namespace validador::samples {

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "validation/ValidaCampos.h"
+#include "validation/rules/ValidaCampos.h"
 
 namespace validador::samples {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "layout/StrToInt.h"
+#include "base/StrToInt.h"
 #include "validation/RecordSamples.h"
 
 namespace validador::reference {

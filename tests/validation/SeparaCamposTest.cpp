@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "validation/SeparaCampos.h"
+#include "validation/rules/SeparaCampos.h"
 #include "support/TestNames.h"
 
 namespace validador {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "validation/RecordSamples.h"
-#include "validation/ValidaCampos.h"
+#include "validation/rules/ValidaCampos.h"
 
 namespace validador {
 namespace {

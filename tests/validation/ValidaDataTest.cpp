@@ -4,7 +4,7 @@
 
 #include "validation/RecordSamples.h"
 #include "support/TestNames.h"
-#include "validation/ValidaCampos.h"
+#include "validation/rules/ValidaCampos.h"
 
 namespace validador {
 namespace {

@@ -12,7 +12,7 @@
 #include <random>
 #include <string>
 
-#include "validation/CharClasses.h"
+#include "validation/rules/CharClasses.h"
 
 namespace validador {
 namespace {

@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/Paths.h"
 #include "platform/posix/StatStamp.h"
 

@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/posix/StatStamp.h"
 
 namespace validador::platform {

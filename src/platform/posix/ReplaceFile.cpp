@@ -12,7 +12,7 @@
 #include <cstring>
 #include <mutex>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/Paths.h"
 
 namespace validador::platform {

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <cerrno>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/Paths.h"
 
 namespace validador::platform {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/windows/FileHandle.h"
 #include "platform/windows/WideText.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "layout/Errors.h"
+#include "base/Errors.h"
 
 namespace validador::platform {
 
