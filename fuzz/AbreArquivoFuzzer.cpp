@@ -18,7 +18,7 @@
 #include "hash/Calchash.h"
 #include "base/Errors.h"
 #include "validation/check/Carga.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 
 namespace validador::fuzz {
 namespace {

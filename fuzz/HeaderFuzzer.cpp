@@ -13,7 +13,7 @@
 #include "validation/scan/BlockBoundaries.h"
 #include "validation/check/Carga.h"
 #include "validation/scan/FirstLineKeeper.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 #include "validation/PlainLines.h"
 #include "validation/ReferenceRules.h"
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/Mensagens.h"
 #include "cli/ConsoleHooks.h"
 #include "cli/ErrorText.h"
 #include "cli/ReportOutput.h"
@@ -55,8 +56,7 @@ void ApplyInputs(const ParsedArgs& parsed, bool singleFile, Carga& carga) {
   if (const std::optional<std::string> hash = parsed.Value(kHashOption.name)) {
     const int index = AlgorithmIndex(*hash);
     if (index < 0) {
-      throw UsageError("algoritmo desconhecido: " + *hash + " (válidos: " + AlgorithmNameList() +
-                       ")");
+      throw UsageError(texts::AlgoritmoDesconhecidoEntre(*hash, AlgorithmNameList()));
     }
     carga.cbHashIndex = index;
     carga.cbHashText = *hash;
@@ -124,7 +124,7 @@ void RefuseUnwritableOutputs(const ParsedArgs& parsed, const Carga& carga,
 // system; it is a wrong use.
 void RefuseEmptyPaths(const ParsedArgs& parsed, bool singleFile) {
   if (parsed.positionals.front().empty()) {
-    throw UsageError(singleFile ? "o ARQUIVO não pode ser vazio" : "a PASTA não pode ser vazia");
+    throw UsageError(singleFile ? "o ARQUIVO não pode ser vazio" : std::string(texts::kPastaVazia));
   }
   if (parsed.Value(kFolderOption.name) == std::string()) {
     throw UsageError("a pasta de --folder não pode ser vazia");

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/CheckCommandBase.h"
+#include "base/Mensagens.h"
 #include "cli/CommandRegistry.h"
 
 namespace validador::cli {
@@ -33,7 +34,7 @@ class CheckCommand final : public CheckCommandBase {
                           .synopsis = kSynopsis,
                           .options = kOptions,
                           .positionals = {.required = 1, .maximum = 1,
-                                          .missingMessage = "falta a PASTA"}},
+                                          .missingMessage = texts::kFaltaPasta}},
                          /*singleFile=*/false) {}
 };
 

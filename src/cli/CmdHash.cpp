@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/Command.h"
+#include "base/Mensagens.h"
 #include "cli/CommandRegistry.h"
 #include "cli/Commands.h"
 #include "cli/ErrorText.h"
@@ -71,7 +72,7 @@ class HashCommand final : public Command {
  protected:
   int Run(const ParsedArgs& parsed) const override {
     const std::string algorithm = parsed.Value(kHashOption.name).value_or(std::string(kDefaultAlgorithm));
-    if (!IsAlgorithmName(algorithm)) throw UsageError("algoritmo desconhecido: " + algorithm);
+    if (!IsAlgorithmName(algorithm)) throw UsageError(texts::AlgoritmoDesconhecido(algorithm));
     if (parsed.positionals.empty()) throw UsageError("falta o arquivo");
     bool anyUnreadable = false;
     try {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/CheckCommandBase.h"
+#include "base/Mensagens.h"
 #include "cli/CommandRegistry.h"
 #include "cli/ConsoleHooks.h"
 #include "cli/ErrorText.h"
@@ -38,19 +39,19 @@ class VerifyCommand final : public Command {
                  .description = "Confere os arquivos da pasta com o seu HASHV.txt (\"Confere Hash\").",
                  .synopsis = kSynopsis,
                  .options = kOptions,
-                 .positionals = {.required = 1, .maximum = 1, .missingMessage = "falta a PASTA"}}) {}
+                 .positionals = {.required = 1, .maximum = 1, .missingMessage = texts::kFaltaPasta}}) {}
 
  protected:
   int Run(const ParsedArgs& parsed) const override {
     const std::string& folder = parsed.positionals.front();
-    if (folder.empty()) throw UsageError("a PASTA não pode ser vazia");
+    if (folder.empty()) throw UsageError(std::string(texts::kPastaVazia));
     RefuseMissingFolder(folder, "a PASTA");
     ConsoleHooks hooks(parsed.Flag(kStyledOption.name), std::nullopt);
     Carga carga(&hooks);
     carga.dlb1 = folder;
     const std::optional<std::string> hash = parsed.Value(kHashOption.name);
     if (hash && !IsAlgorithmName(*hash)) {
-      throw UsageError("algoritmo desconhecido: " + *hash + " (válidos: " + AlgorithmNameList() + ")");
+      throw UsageError(texts::AlgoritmoDesconhecidoEntre(*hash, AlgorithmNameList()));
     }
     const std::optional<std::string> manifestDigest = parsed.Value(kManifestDigestOption.name);
     if (manifestDigest && DigestoNormalizado(*manifestDigest).empty()) {

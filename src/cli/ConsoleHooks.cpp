@@ -7,7 +7,7 @@
 #include "base/Cp1252.h"
 #include "platform/Console.h"
 #include "platform/Paths.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 
 namespace validador::cli {
 namespace {

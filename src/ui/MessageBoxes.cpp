@@ -5,7 +5,7 @@
 #include "base/Errors.h"
 #include "branding/Branding.h"
 #include "qttexts/QtTexts.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 
 namespace validador::ui {
 namespace {

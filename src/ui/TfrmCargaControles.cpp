@@ -13,7 +13,7 @@
 #include "ui/ConfereHashPicture.h"
 #include "ui/TfrmCarga.h"
 #include "ui/WindowLook.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 
 namespace validador::ui {
 namespace {

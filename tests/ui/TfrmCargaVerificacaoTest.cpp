@@ -16,7 +16,7 @@
 #include "ui/OverallProgress.h"
 #include "ui/WindowLook.h"
 #include "validation/scan/FileScan.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 
 using testsupport::Delivery;
 using uitest::ModalAnswerer;

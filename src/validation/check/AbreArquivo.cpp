@@ -2,7 +2,7 @@
 
 #include "hash/Calchash.h"
 #include "platform/Paths.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 #include "validation/check/StandardFiles.h"
 
 namespace validador {

@@ -1,7 +1,7 @@
 #include "validation/check/Carga.h"
 
 #include "hash/Calchash.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 
 namespace validador {
 

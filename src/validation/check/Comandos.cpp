@@ -8,7 +8,7 @@
 #include "validation/check/AbreArquivos.h"
 #include "validation/check/Carga.h"
 #include "validation/listing/ListingSpool.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 
 namespace validador {
 

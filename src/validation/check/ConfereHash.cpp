@@ -9,7 +9,7 @@
 #include "base/Cp1252.h"
 #include "platform/Paths.h"
 #include "validation/manifest/FolderDigests.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 #include "validation/manifest/ManifestPairing.h"
 #include "validation/manifest/Manifesto.h"
 #include "validation/check/StandardFiles.h"
@@ -47,13 +47,9 @@ std::string Alternatives(const std::vector<std::string>& names) {
   return text;
 }
 
-std::string Text(const std::string& utf8) { return Utf8ToCp1252(utf8); }
-
 std::string StandardName(RecordTypeIndex type) {
   return std::string(LayoutCatalogue::Instance().NomeArquivo(type));
 }
-
-std::string LineOfManifest(std::size_t line) { return "linha " + std::to_string(line + 1) + " do HASHV.txt"; }
 
 // The counts of the summary, everything printed included.
 struct Tally {
@@ -70,25 +66,23 @@ void WriteEntry(Carga& carga, const Conferido& entry, const PresentFiles& presen
   switch (entry.achado) {
     case Achado::Ok:
       ++tally.ok;
-      return carga.EscreveLog(Text("OK " + fileName()), false);
+      return carga.EscreveLog(texts::ConfereOk(fileName()), false);
     case Achado::Alterado:
       ++tally.altered;
-      return carga.EscreveLog(Text("ALTERADO " + fileName()), true);
+      return carga.EscreveLog(texts::ConfereAlterado(fileName()), true);
     case Achado::Trocado:
       ++tally.swapped;
-      return carga.EscreveLog(Text("TROCADO " + fileName() + " (conteúdo " +
-                                   (entry.contentOf ? "de " + StandardName(*entry.contentOf)
-                                                    : "da " + LineOfManifest(entry.contentLine)) +
-                                   ")"),
+      return carga.EscreveLog(entry.contentOf ? texts::ConfereTrocadoDe(fileName(), StandardName(*entry.contentOf))
+                                              : texts::ConfereTrocadoDaLinha(fileName(), entry.contentLine),
                               true);
     case Achado::Ausente:
       ++tally.missing;
-      return carga.EscreveLog(Text("AUSENTE " + (entry.lineFile ? StandardName(*entry.lineFile)
-                                                                 : "(" + LineOfManifest(*entry.line) + ")")),
+      return carga.EscreveLog(entry.lineFile ? texts::ConfereAusente(StandardName(*entry.lineFile))
+                                             : texts::ConfereAusenteLinha(*entry.line),
                               true);
     case Achado::SemHash:
       ++tally.extra;
-      return carga.EscreveLog(Text("SEM HASH " + fileName()), true);
+      return carga.EscreveLog(texts::ConfereSemHash(fileName()), true);
   }
 }
 
@@ -124,8 +118,7 @@ void ConfereHash::AuditaManifesto(const std::optional<std::string>& chosen,
   }
   const std::vector<std::string> listed = present.Listed();
   if (lines.empty() && listed.empty()) {
-    carga_.EscreveLog(Text("Nada a conferir: o HASHV.txt não tem nenhum hash e a pasta não tem nenhum arquivo da entrega"),
-               true);
+    carga_.EscreveLog(texts::NadaAConferir(), true);
     return;
   }
 
@@ -173,9 +166,7 @@ void ConfereHash::AuditaManifesto(const std::optional<std::string>& chosen,
     }
   }
   if (algorithm.empty() && !lines.empty()) {
-    carga_.EscreveLog(Text("Algoritmo não identificado: nenhum arquivo confere com o HASHV.txt em " +
-                    Alternatives(candidates) + " (hashes de " + std::to_string(lineLength) + " caracteres)"),
-               true);
+    carga_.EscreveLog(texts::AlgoritmoNaoIdentificado(Alternatives(candidates), lineLength), true);
   }
 
   Tally tally;
@@ -184,14 +175,12 @@ void ConfereHash::AuditaManifesto(const std::optional<std::string>& chosen,
   if (manifestDigest) {
     const bool same = !algorithm.empty() && manifestDigests[algorithm] == expectedManifest;
     const std::string name = platform::FileNameOf(manifest.path);
-    carga_.EscreveLog(Text((same ? "OK " : "ALTERADO ") + name), !same);
+    carga_.EscreveLog(same ? texts::ConfereOk(name) : texts::ConfereAlterado(name), !same);
     (same ? tally.ok : tally.altered) += 1;
   }
-  carga_.EscreveLog(Text("Conferência (" + (algorithm.empty() ? std::string("algoritmo não identificado") : algorithm) +
-                  "): " + std::to_string(tally.ok) + " OK, " + std::to_string(tally.altered) + " ALTERADO, " +
-                  std::to_string(tally.swapped) + " TROCADO, " + std::to_string(tally.missing) + " AUSENTE, " +
-                  std::to_string(tally.extra) + " SEM HASH"),
-             !tally.Clean() || algorithm.empty());
+  carga_.EscreveLog(texts::ResumoDaConferencia(algorithm, tally.ok, tally.altered, tally.swapped, tally.missing,
+                                                tally.extra),
+                    !tally.Clean() || algorithm.empty());
 }
 
 // Every file is read once, feeding the algorithms still in question; a file that changes
@@ -213,8 +202,7 @@ std::vector<std::map<std::string, std::string>> ConfereHash::DigestsOfPresentFil
   } catch (const EFileChanged& changed) {
     for (const RecordTypeIndex type : kProcessingOrder) {
       if (FindStandardFile(carga_.dlb1, type).path != changed.Path()) continue;
-      carga_.WriteErrorBlock(Text("Arquivo alterado durante a verificação: ") +
-                             std::string(carga_.NomeTabela(type)));
+      carga_.WriteErrorBlock(texts::FileChangedIn(carga_.NomeTabela(type)));
     }
     throw;
   }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "validation/check/Carga.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 
 namespace validador {
 

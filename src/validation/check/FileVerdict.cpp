@@ -2,7 +2,7 @@
 
 #include "base/StrToInt.h"
 #include "platform/Paths.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 #include "validation/rules/SeparaCampos.h"
 
 namespace validador {

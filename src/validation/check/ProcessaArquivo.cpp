@@ -6,7 +6,7 @@
 #include "validation/check/Carga.h"
 #include "base/Cp1252.h"
 #include "validation/check/ElapsedTime.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 #include "validation/check/StandardFiles.h"
 
 namespace validador {
@@ -100,8 +100,7 @@ ScanOutcome Carga::ReadForItsCheck(const std::string& path, RecordTypeIndex type
     hooks_->PreScanFinished();
     return scan;
   } catch (const EFileChanged&) {
-    WriteErrorBlock(Utf8ToCp1252("Arquivo alterado durante a verificação: ") +
-                    std::string(NomeTabela(type)));
+    WriteErrorBlock(texts::FileChangedIn(NomeTabela(type)));
     throw;
   }
 }

@@ -2,7 +2,7 @@
 
 #include "hash/Calchash.h"
 #include "platform/ReplaceFile.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 #include "validation/manifest/Manifesto.h"
 
 namespace validador {

@@ -8,7 +8,7 @@
 #include "base/StrToInt.h"
 #include "platform/Paths.h"
 #include "validation/check/Carga.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 #include "validation/rules/SeparaCampos.h"
 #include "validation/check/StandardFiles.h"
 

@@ -5,7 +5,7 @@
 
 #include "validation/listing/ListingSpool.h"
 
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 
 namespace validador {
 

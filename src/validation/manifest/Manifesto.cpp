@@ -13,7 +13,7 @@
 #include "platform/ReplaceFile.h"
 #include "validation/manifest/Manifesto.h"
 #include "validation/check/Carga.h"
-#include "validation/check/LogTexts.h"
+#include "base/Mensagens.h"
 #include "validation/check/StandardFiles.h"
 
 namespace validador {
@@ -33,7 +33,7 @@ constexpr std::size_t kLongestDigest = 128;
 constexpr std::size_t kLineKept = kLongestDigest + 2;
 
 std::string LineError(const std::string& manifest, std::uint64_t number, const std::string& what) {
-  return Utf8ToCp1252(platform::FileNameOf(manifest) + ", linha " + std::to_string(number) + ": " + what);
+  return texts::LinhaDoManifestoErrada(platform::FileNameOf(manifest), number, what);
 }
 
 // Takes the manifest's lines one by one, as they end, and judges each.
@@ -45,8 +45,7 @@ class ManifestLines {
     if (byte == '\n') return EndLine();
     // A line longer than any digest is refused as soon as it is seen.
     if (line_.size() == kLineKept) {
-      throw Exception(LineError(path_, number_ + 1, "não é um hash (mais de " +
-                                                        std::to_string(kLongestDigest) + " caracteres)"));
+      throw Exception(LineError(path_, number_ + 1, texts::NaoEHashLongo(kLongestDigest)));
     }
     line_ += byte;
   }
@@ -73,8 +72,7 @@ class ManifestLines {
 
   void Judge() const {
     if (line_.size() > kLongestDigest) {
-      throw Exception(LineError(path_, number_, "não é um hash (mais de " + std::to_string(kLongestDigest) +
-                                                    " caracteres)"));
+      throw Exception(LineError(path_, number_, texts::NaoEHashLongo(kLongestDigest)));
     }
     if (!IsHexadecimal(line_) || !IsDigestLength(line_.size())) {
       throw Exception(LineError(path_, number_, "não é um hash: \"") + line_ + "\"");
@@ -114,8 +112,7 @@ std::vector<std::string> LeManifesto(const std::string& path) {
 
 EAlgoritmoNaoCabe::EAlgoritmoNaoCabe(const std::string& algorithm, std::size_t digestLength,
                                      std::size_t lineLength)
-    : Exception(Utf8ToCp1252("o algoritmo " + algorithm + " dá hashes de " + std::to_string(digestLength) +
-                             " caracteres, e as linhas do HASHV.txt têm " + std::to_string(lineLength))) {}
+    : Exception(texts::AlgoritmoNaoCabe(algorithm, digestLength, lineLength)) {}
 
 std::string DigestoNormalizado(std::string_view typed) {
   std::string digest;

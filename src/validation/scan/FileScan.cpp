@@ -12,6 +12,7 @@
 #include "hash/DCPhash.h"
 #include "hash/DigestText.h"
 #include "base/Cp1252.h"
+#include "base/Mensagens.h"
 #include "platform/FileSystem.h"
 #include "platform/InputFile.h"
 #include "validation/scan/BlockBoundaries.h"
@@ -335,7 +336,7 @@ class Pipeline {
 }  // namespace
 
 EFileChanged::EFileChanged(std::string path)
-    : Exception(Utf8ToCp1252("Arquivo alterado durante a verificação")), path_(std::move(path)) {}
+    : Exception(texts::FileChanged()), path_(std::move(path)) {}
 
 CheckInterrupted::CheckInterrupted() : Exception(Utf8ToCp1252("Verificação interrompida")) {}
 

@@ -1,6 +1,9 @@
 #pragma once
-// The fixed texts that checks write to the log or show, in Windows-1252.
+// The program's message catalogue: the fixed texts the checks write to the log or show
+// (Windows-1252, built around the names they are about), and the command line's own
+// (UTF-8). A text that two places show is written here once.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -54,6 +57,40 @@ const std::string& FillBank();                // "Preencha o n.º do banco!"
 const std::string& InvalidAlgorithm();        // notice for an algorithm box naming none of the ten
 const std::string& CannotReadFile();          // "Impossível ler o arquivo"
 const std::string& HashBoxPrompt();           // "Método hash...", the algorithm box before any choice
+const std::string& FileChanged();             // "Arquivo alterado durante a verificação"
+std::string FileChangedIn(std::string_view tabela);  // FileChanged() + ": <tabela>"
+
+// "Confere Hash": one line per finding, the names in UTF-8 (file names as found, standard
+// names), the result in Windows-1252.
+std::string ConfereOk(const std::string& name);        // "OK <name>"
+std::string ConfereAlterado(const std::string& name);  // "ALTERADO <name>"
+std::string ConfereSemHash(const std::string& name);   // "SEM HASH <name>"
+// "TROCADO <name> (conteúdo de <standard name>)" / "(conteúdo da linha N do HASHV.txt)"
+std::string ConfereTrocadoDe(const std::string& name, const std::string& standardName);
+std::string ConfereTrocadoDaLinha(const std::string& name, std::size_t line);
+// "AUSENTE <standard name>" / "AUSENTE (linha N do HASHV.txt)"
+std::string ConfereAusente(const std::string& standardName);
+std::string ConfereAusenteLinha(std::size_t line);
+const std::string& NadaAConferir();
+// "Algoritmo não identificado: nenhum arquivo confere com o HASHV.txt em md4, md5 ou
+// ripemd128 (hashes de 32 caracteres)"
+std::string AlgoritmoNaoIdentificado(const std::string& alternatives, std::size_t lineLength);
+// "Conferência (md5): 7 OK, 1 ALTERADO, 0 TROCADO, 0 AUSENTE, 0 SEM HASH"; an empty
+// algorithm is "algoritmo não identificado".
+std::string ResumoDaConferencia(const std::string& algorithm, int ok, int altered, int swapped,
+                                int missing, int extra);
+// A HASHV.txt that is not one the program writes.
+std::string LinhaDoManifestoErrada(const std::string& manifestName, std::uint64_t line,
+                                   const std::string& what);
+std::string NaoEHashLongo(std::size_t longest);  // UTF-8: "não é um hash (mais de N caracteres)"
+std::string AlgoritmoNaoCabe(const std::string& algorithm, std::size_t digestLength,
+                             std::size_t lineLength);
+
+// The command line's texts (UTF-8).
+std::string AlgoritmoDesconhecido(const std::string& name);  // "algoritmo desconhecido: <name>"
+std::string AlgoritmoDesconhecidoEntre(const std::string& name, const std::string& valid);
+inline constexpr std::string_view kFaltaPasta = "falta a PASTA";
+inline constexpr std::string_view kPastaVazia = "a PASTA não pode ser vazia";
 
 }  // namespace validador::texts
 
